@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace velmor {
+
+// Field indexes: 0 byte, 1..4 kB..TB (powers of 1000), 5..8 KiB..TiB
+// (powers of 1024). The same index selects a field's factor, its unit texts
+// and its member of every per-field control array.
+inline constexpr int kFieldCount = 9;
+
+constexpr bool isFieldIndex(int index) {
+    return index >= 0 && index < kFieldCount;
+}
+
+namespace detail {
+constexpr std::array<double, kFieldCount> buildUnitFactors() {
+    std::array<double, kFieldCount> factor{};
+    factor[0] = 1;
+    for (int i = 1; i <= 4; ++i)
+        factor[i] = factor[i - 1] * 1000;
+    factor[5] = 1024;
+    for (int i = 6; i <= 8; ++i)
+        factor[i] = factor[i - 1] * 1024;
+    return factor;
+}
+}  // namespace detail
+
+// Bytes per unit of each field. Every entry is a whole number that a double
+// holds exactly, so the exact conversions can take them as integers.
+inline constexpr std::array<double, kFieldCount> unitFactor = detail::buildUnitFactors();
+
+constexpr std::int64_t unitBytes(int field) {
+    return static_cast<std::int64_t>(unitFactor[static_cast<std::size_t>(field)]);
+}
+
+struct UnitText {
+    std::u16string_view caption;  // shown beside the field
+    std::u16string_view tooltip;  // the unit's name, padded with a space on each side
+};
+
+inline constexpr std::array<UnitText, kFieldCount> unitText{{
+    {u"B", u" byte "},
+    {u"kB", u" kilobyte "},
+    {u"MB", u" megabyte "},
+    {u"GB", u" gigabyte "},
+    {u"TB", u" terabyte "},
+    {u"KiB", u" kibyte "},
+    {u"MiB", u" mibyte "},
+    {u"GiB", u" gibyte "},
+    {u"TiB", u" tibyte "},
+}};
+
+}  // namespace velmor

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "engine/quantity.h"
+#include "platform/platform.h"
+
+namespace velmor {
+
+// The system's decimal mark followed by its thousand separator, one
+// character each; the separator is left out when the system groups no digits.
+std::u16string GetSysSeps(const Platform& platform);
+
+// The system's decimal mark alone, taken from a GetSysSeps text.
+char16_t systemDecimalMark(std::u16string_view sysSeps);
+
+// Parses an entry or clipboard text written with the given decimal mark and
+// thousand separator. Spaces around the text are ignored and only its first
+// 50 characters count; thousand separators are skipped wherever they stand.
+// Returns the amount to the nearest ten-thousandth (halves away from zero),
+// kMalformed for anything but digits and at most one decimal mark, and
+// kTooLarge from 922299968520193 on. sysDecMark is the system's decimal mark:
+// unless it is a period, the size test looks at the whole part alone.
+Quantity CalcTextVal(std::u16string_view fd, std::u16string_view decMark,
+                     std::u16string_view thsSep, char16_t sysDecMark);
+
+// The clipboard form of an amount: plain digits, no grouping, and the
+// system's decimal mark with up to four decimals only when there is a
+// fraction (1234.5, 0.25, 7).
+std::u16string plainValueText(Quantity value, char16_t sysDecMark);
+
+}  // namespace velmor

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+namespace velmor {
+
+// The system's regional number format, as the desktop reports it.
+struct RegionalMarks {
+    std::u16string decimalMark;
+    std::u16string groupSeparator;  // empty when the system groups no digits
+};
+
+// Everything Velmor needs from outside its own process. The Qt layer
+// implements it for real; tests and the scenario runner script it.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    virtual RegionalMarks regionalMarks() const = 0;
+};
+
+}  // namespace velmor
