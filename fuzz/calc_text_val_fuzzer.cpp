@@ -23,15 +23,13 @@ constexpr MarkSet kMarkSets[] = {
 };
 
 void check(bool condition) {
-    if (!condition)
-        std::abort();
+    if (!condition) std::abort();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    if (size == 0)
-        return 0;
+    if (size == 0) return 0;
     const MarkSet& marks = kMarkSets[data[0] % std::size(kMarkSets)];
     std::u16string text;
     for (std::size_t i = 1; i + 1 < size; i += 2) {
@@ -48,8 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // With a system mark other than the period only the whole part is
     // measured, so a fraction rounded up can carry one past the largest whole
     // number; such a value's own text no longer passes the size test.
-    if (value.wholeUnits() > 922299968520192)
-        return 0;
+    if (value.wholeUnits() > 922299968520192) return 0;
     const std::u16string plain = velmor::plainValueText(value, marks.sysDecMark);
     const std::u16string_view sysMark(&marks.sysDecMark, 1);
     check(velmor::CalcTextVal(plain, sysMark, u"", marks.sysDecMark) == value);

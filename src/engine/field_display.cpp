@@ -40,8 +40,7 @@ bool withinDisplayLimit(Quantity value, int from, int to) {
 // Rounds a fraction (in ten-thousandths, 0..9999) to `places` decimals. The
 // result may be 10000, which carries into the integer part.
 std::int64_t roundFraction(std::int64_t fraction, int places, int mode) {
-    if (places >= 4)
-        return fraction;
+    if (places >= 4) return fraction;
     const std::int64_t step = kPow10[static_cast<std::size_t>(4 - std::max(places, 0))];
     const std::int64_t down = fraction / step * step;
     switch (mode) {
@@ -61,8 +60,7 @@ FieldText blankField(std::u16string_view number) {
 }
 
 FieldText displayField(const CalcState& state, int field) {
-    if (state.entryValue.isError())
-        return blankField(u"");
+    if (state.entryValue.isError()) return blankField(u"");
     if (!withinDisplayLimit(state.entryValue, state.activeField, field)) {
         return blankField(kOverflowText);
     }
@@ -94,8 +92,7 @@ std::u16string groupDigits(std::int64_t whole, std::u16string_view thsSep) {
 
     std::u16string grouped = whole < 0 ? u"-" : u"";
     for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % 3 == 0)
-            grouped += thsSep;
+        if (i > 0 && (digits.size() - i) % 3 == 0) grouped += thsSep;
         grouped += static_cast<char16_t>(digits[i]);
     }
     return grouped;
@@ -116,8 +113,7 @@ FormattedNumber formatParts(Quantity ip, Quantity fr, int nd, std::u16string_vie
     assert(fr.count() >= 0 && fr.count() < Quantity::kScale);
     FormattedNumber parts{groupDigits(ip.wholeUnits(), thsSep), {}};
     const int places = std::min(nd, kMaxDecimals);
-    if (places <= 0)
-        return parts;
+    if (places <= 0) return parts;
 
     std::array<char, 4> fourDigits{'0', '0', '0', '0'};
     std::int64_t rest = fr.count();

@@ -45,8 +45,7 @@ Digits plusOne(Digits a) {
 }
 
 int compare(const Digits& a, const Digits& b) {
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
 
@@ -84,8 +83,7 @@ std::u16string widen(const Digits& d) {
 std::u16string grouped(const Digits& whole, std::u16string_view thsSep) {
     std::u16string out;
     for (std::size_t i = 0; i < whole.size(); ++i) {
-        if (i > 0 && (whole.size() - i) % 3 == 0)
-            out += thsSep;
+        if (i > 0 && (whole.size() - i) % 3 == 0) out += thsSep;
         out += static_cast<char16_t>(whole[i]);
     }
     return out;
@@ -95,13 +93,11 @@ std::u16string grouped(const Digits& whole, std::u16string_view thsSep) {
 
 ExpectedField expectedField(std::int64_t count, int activeField, int field, int digits, int rndMode,
                             std::u16string_view decMark, std::u16string_view thsSep) {
-    if (count < 0)
-        return {};
+    if (count < 0) return {};
     const double ratio =
         static_cast<double>(bytesPerUnit(activeField)) / static_cast<double>(bytesPerUnit(field));
     const float p = static_cast<float>(static_cast<double>(count) / 10000.0 * ratio);
-    if (!(p < 922300002074624.0f))
-        return {u"= = = = = ", u"", u"", false};
+    if (!(p < 922300002074624.0f)) return {u"= = = = = ", u"", u"", false};
 
     // The exact value in ten-thousandths of the field's unit, ties to even.
     const Digits bytes = times(std::to_string(count), bytesPerUnit(activeField));
@@ -121,8 +117,7 @@ ExpectedField expectedField(std::int64_t count, int activeField, int field, int 
         const Digits dropped = padded.substr(cut);
         const bool inexact = dropped.find_first_not_of('0') != Digits::npos;
         const bool up = rndMode == 0 ? inexact : rndMode == 1 ? dropped[0] >= '5' : false;
-        if (up)
-            kept = plusOne(kept);
+        if (up) kept = plusOne(kept);
         shown = padTo(kept + Digits(dropped.size(), '0'), 5);
     }
 

@@ -65,18 +65,12 @@ std::int64_t tenTo(int power) {
 // field, and now and then a parser error code.
 std::int64_t drawCount(std::mt19937_64& rng, int active) {
     const int kind = static_cast<int>(uniform(rng, 0, 99));
-    if (kind < 3)
-        return std::array<std::int64_t, 3>{-1, -20000, -30000}[uniform(rng, 0, 2)];
-    if (kind < 8)
-        return 0;
-    if (kind < 20)
-        return uniform(rng, 1, 9999);
-    if (kind < 35)
-        return uniform(rng, 0, tenTo(static_cast<int>(uniform(rng, 0, 14)))) * 10000;
-    if (kind < 55)
-        return uniform(rng, 0, tenTo(static_cast<int>(uniform(rng, 1, 18))));
-    if (kind < 65)
-        return uniform(rng, 0, kMaxCount);
+    if (kind < 3) return std::array<std::int64_t, 3>{-1, -20000, -30000}[uniform(rng, 0, 2)];
+    if (kind < 8) return 0;
+    if (kind < 20) return uniform(rng, 1, 9999);
+    if (kind < 35) return uniform(rng, 0, tenTo(static_cast<int>(uniform(rng, 0, 14)))) * 10000;
+    if (kind < 55) return uniform(rng, 0, tenTo(static_cast<int>(uniform(rng, 1, 18))));
+    if (kind < 65) return uniform(rng, 0, kMaxCount);
     if (kind < 75) {
         const std::int64_t units = uniform(rng, 0, tenTo(static_cast<int>(uniform(rng, 0, 9))));
         constexpr std::array<std::int64_t, 8> kTails{5000, 2500, 7500, 50, 5, 9950, 9995, 9999};
@@ -91,22 +85,19 @@ std::int64_t drawCount(std::mt19937_64& rng, int active) {
     const long double edge = 922300002074624.0L * 10000.0L *
                              static_cast<long double>(unitFactor[target]) /
                              static_cast<long double>(unitFactor[active]);
-    if (edge > static_cast<long double>(kMaxCount))
-        return uniform(rng, 0, kMaxCount);
+    if (edge > static_cast<long double>(kMaxCount)) return uniform(rng, 0, kMaxCount);
     const std::int64_t spread = std::int64_t{1} << uniform(rng, 0, 40);
     const std::int64_t count = static_cast<std::int64_t>(edge) + uniform(rng, -spread, spread);
     return count < 0 ? 0 : count;
 }
 
 int drawDigits(std::mt19937_64& rng) {
-    if (uniform(rng, 0, 9) > 0)
-        return static_cast<int>(uniform(rng, 0, 3));
+    if (uniform(rng, 0, 9) > 0) return static_cast<int>(uniform(rng, 0, 3));
     return std::array<int, 5>{-1, 4, 7, 13, 20}[uniform(rng, 0, 4)];
 }
 
 int drawMode(std::mt19937_64& rng) {
-    if (uniform(rng, 0, 19) > 0)
-        return static_cast<int>(uniform(rng, 0, 2));
+    if (uniform(rng, 0, 19) > 0) return static_cast<int>(uniform(rng, 0, 2));
     return uniform(rng, 0, 1) == 0 ? 5 : -1;
 }
 
