@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "controls/geometry.h"
+
+namespace velmor {
+
+// A one-line text box. Every change of its text, by the user's editing or by
+// code, raises the change handler before the change returns; the handler
+// asks enabled() to tell the two apart where code disables the box first.
+class TextBox {
+public:
+    static constexpr int kUnlimited = 0;
+
+    const std::u16string& text() const { return text_; }
+    int selStart() const { return selStart_; }
+    int selLength() const { return selLength_; }
+
+    // Code sets the text: the caret goes to its end with nothing selected.
+    void setText(std::u16string text);
+    // Selects as code or the mouse would: both values are clamped to the text.
+    void setSelection(int start, int length);
+
+    // The user's own editing. A typed character replaces the selection unless
+    // the text would grow past maxLength.
+    void typeCharacter(char16_t c);
+    void backspace();
+    void deleteForward();
+    void moveCaretHome() { setSelection(0, 0); }
+    void moveCaretEnd() { setSelection(static_cast<int>(text_.size()), 0); }
+    void moveCaretLeft();
+    void moveCaretRight();
+    // The box's own paste or cut replaces the whole text, unfiltered.
+    void replaceByUser(std::u16string text) { setText(std::move(text)); }
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool enabled) { enabled_ = enabled; }
+    bool visible() const { return visible_; }
+    void setVisible(bool visible) { visible_ = visible; }
+    bool hasFocus() const { return hasFocus_; }
+    void setFocus() { hasFocus_ = true; }
+
+    Rect geometry;
+    Rgb back{255, 255, 255};
+    Rgb fore;
+    double fontSize = 8.25;  // points
+    int maxLength = kUnlimited;
+
+    std::function<void()> onChange;
+
+private:
+    void replaceSelection(std::u16string_view with);
+
+    std::u16string text_;
+    int selStart_ = 0;
+    int selLength_ = 0;
+    bool enabled_ = true;
+    bool visible_ = true;
+    bool hasFocus_ = false;
+};
+
+}  // namespace velmor
