@@ -14,19 +14,11 @@ constexpr std::size_t kSignificantLength = 50;
 // large: 922299968520192 is the largest whole number that passes.
 constexpr float kEntryLimit = 922300002074624.0f;
 
-std::u16string_view trimSpaces(std::u16string_view text) {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
-}
-
 // Reads digits like a plain decimal reader that knows only the period: with
 // any other system mark the reading stops at the mark, so only the whole part
 // is measured.
 bool withinEntryLimit(std::string_view digits, bool systemMarkIsPeriod) {
-    if (!systemMarkIsPeriod)
-        digits = digits.substr(0, digits.find('.'));
+    if (!systemMarkIsPeriod) digits = digits.substr(0, digits.find('.'));
     double size = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), size);  // "" and "." stay 0
     // Fifty digits can exceed single precision's range; such sizes are too large anyway.
@@ -44,20 +36,24 @@ Quantity readQuantity(std::string_view digits) {
         point == std::string_view::npos ? std::string_view{} : digits.substr(point + 1);
     for (std::size_t i = 0; i < 4; ++i)
         count = count * 10 + (i < decimals.size() ? decimals[i] - '0' : 0);
-    if (decimals.size() > 4 && decimals[4] >= '5')
-        ++count;
+    if (decimals.size() > 4 && decimals[4] >= '5') ++count;
     return Quantity::fromCount(count);
 }
 
 }  // namespace
+
+std::u16string_view trimSpaces(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
 
 std::u16string GetSysSeps(const Platform& platform) {
     // A mark of several characters is represented by its last one, the one
     // that stands next to the digits.
     const RegionalMarks marks = platform.regionalMarks();
     std::u16string seps(1, marks.decimalMark.empty() ? u'.' : marks.decimalMark.back());
-    if (!marks.groupSeparator.empty())
-        seps += marks.groupSeparator.back();
+    if (!marks.groupSeparator.empty()) seps += marks.groupSeparator.back();
     return seps;
 }
 
@@ -88,11 +84,28 @@ Quantity CalcTextVal(std::u16string_view fd, std::u16string_view decMark,
             return kMalformed;
         }
     }
-    if (marks > 1)
-        return kMalformed;
-    if (!withinEntryLimit(digits, sysDecMark == u'.'))
-        return kTooLarge;
+    if (marks > 1) return kMalformed;
+    if (!withinEntryLimit(digits, sysDecMark == u'.')) return kTooLarge;
     return readQuantity(digits);
+}
+
+std::u16string fractionDigits(Quantity value) {
+    std::int64_t fraction = value.count() % Quantity::kScale;
+    if (fraction < 0) fraction = -fraction;
+    if (fraction == 0) return {};
+    int places = 4;
+    for (; fraction % 10 == 0; fraction /= 10)
+        --places;
+    std::u16string digits(static_cast<std::size_t>(places), u'0');
+    for (auto digit = digits.rbegin(); fraction > 0; ++digit, fraction /= 10) {
+        *digit = static_cast<char16_t>(u'0' + fraction % 10);
+    }
+    return digits;
+}
+
+std::u16string decimalAliases(std::u16string_view decMark, std::u16string_view thsSep) {
+    const auto isAlias = [](std::u16string_view mark) { return mark == u"." || mark == u","; };
+    return isAlias(decMark) || isAlias(thsSep) ? u"" : u",.";
 }
 
 std::u16string plainValueText(Quantity value, char16_t sysDecMark) {
@@ -101,16 +114,8 @@ std::u16string plainValueText(Quantity value, char16_t sysDecMark) {
     const std::string whole = std::to_string(count / Quantity::kScale);
     text.append(whole.begin(), whole.end());
 
-    std::int64_t fraction = count % Quantity::kScale;
-    if (fraction == 0)
-        return text;
-    int places = 4;
-    for (; fraction % 10 == 0; fraction /= 10)
-        --places;
-    std::string decimals = std::to_string(fraction);
-    decimals.insert(0, static_cast<std::size_t>(places) - decimals.size(), '0');
-    text += sysDecMark;
-    text.append(decimals.begin(), decimals.end());
+    const std::u16string decimals = fractionDigits(value);
+    if (!decimals.empty()) text += sysDecMark + decimals;
     return text;
 }
 

@@ -25,6 +25,17 @@ char16_t systemDecimalMark(std::u16string_view sysSeps);
 Quantity CalcTextVal(std::u16string_view fd, std::u16string_view decMark,
                      std::u16string_view thsSep, char16_t sysDecMark);
 
+// Removes spaces (U+0020 only) from both ends.
+std::u16string_view trimSpaces(std::u16string_view text);
+
+// The decimal digits of an amount's fraction without trailing zeros: "25"
+// for 0.25, "005" for 0.005, "" for a whole number.
+std::u16string fractionDigits(Quantity value);
+
+// The keys that type the decimal mark besides the mark itself: the comma and
+// the period, as long as neither is in use as a mark.
+std::u16string decimalAliases(std::u16string_view decMark, std::u16string_view thsSep);
+
 // The clipboard form of an amount: plain digits, no grouping, and the
 // system's decimal mark with up to four decimals only when there is a
 // fraction (1234.5, 0.25, 7).

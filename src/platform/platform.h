@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace velmor {
@@ -17,6 +18,8 @@ public:
     virtual ~Platform() = default;
 
     virtual RegionalMarks regionalMarks() const = 0;
+    // The clipboard's plain text; nullopt when it holds no text at all.
+    virtual std::optional<std::u16string> clipboardText() const = 0;
 };
 
 }  // namespace velmor

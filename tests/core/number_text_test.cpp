@@ -1,4 +1,5 @@
 #include "input/number_text.h"
+#include "scenario/scripted_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +8,11 @@
 namespace velmor {
 namespace {
 
-class FixedMarks : public Platform {
-public:
-    explicit FixedMarks(RegionalMarks marks) : marks_(std::move(marks)) {}
-    RegionalMarks regionalMarks() const override { return marks_; }
-
-private:
-    RegionalMarks marks_;
-};
+scenario::ScriptedPlatform FixedMarks(RegionalMarks marks) {
+    scenario::ScriptedPlatform platform;
+    platform.marks = std::move(marks);
+    return platform;
+}
 
 constexpr std::int64_t kUnit = Quantity::kScale;
 

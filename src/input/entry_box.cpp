@@ -1,0 +1,92 @@
+// The entry box: its character filter, its change handling and its clicks.
+#include <string>
+
+#include "input/number_text.h"
+#include "shell/fm_main.h"
+
+namespace velmor {
+namespace {
+
+constexpr char16_t kEnter = 13;
+constexpr char16_t kSpace = 32;
+constexpr char16_t kNoBreakSpace = 160;
+constexpr int kSelectAll = 99;
+
+char16_t firstChar(std::u16string_view text) {
+    return text.empty() ? 0 : text.front();
+}
+
+}  // namespace
+
+Quantity FmMain::CalcTextVal(std::u16string_view fd, bool systemMarks) const {
+    const std::u16string sysSeps = GetSysSeps(platform_);
+    const char16_t sysDecMark = systemDecimalMark(sysSeps);
+    if (!systemMarks) return velmor::CalcTextVal(fd, state.decMark, state.thsSep, sysDecMark);
+    const std::u16string_view seps(sysSeps);
+    return velmor::CalcTextVal(fd, seps.substr(0, 1), seps.substr(1), sysDecMark);
+}
+
+void FmMain::CalcDx() {
+    state.entryValue = CalcTextVal(trimSpaces(txNum.text()), false);
+    state.entryValid = !state.entryValue.isError();
+    txNum.back = state.entryValid ? kEntryValid : kEntryInvalid;
+    txNum.fore = kTextBlack;
+}
+
+char16_t FmMain::keyPress(char16_t keyAscii) {
+    if (keyAscii != 0) txNum_KeyPress(keyAscii);
+    return keyAscii;
+}
+
+void FmMain::txNum_KeyPress(char16_t& keyAscii) {
+    if (keyAscii == kEnter) {
+        SetField(state.activeField, true, false, u"-");
+        keyAscii = 0;
+        return;
+    }
+    if (keyAscii < kSpace) return;  // Backspace and the box's own editing keys
+
+    if (keyAscii == kSpace) keyAscii = kNoBreakSpace;
+    const char16_t mark = firstChar(state.decMark);
+    if (decAliases.find(keyAscii) != std::u16string::npos) keyAscii = mark;
+    // A byte count takes no decimals.
+    if (keyAscii == mark && state.activeField == 0) {
+        keyAscii = 0;
+        return;
+    }
+    const std::u16string accepted = u"0123456789" + state.thsSep + state.decMark;
+    if (accepted.find(keyAscii) == std::u16string::npos) {
+        keyAscii = 0;
+        return;
+    }
+    state.entryStored = false;
+}
+
+void FmMain::txNum_Change() {
+    if (!txNum.enabled()) return;  // code placing a text without reparsing
+    CalcDx();
+    DisplayFields();
+    mnuEditCopy.setEnabled(!txNum.text().empty());
+    refreshPaste();
+}
+
+void FmMain::refreshPaste() {
+    const std::optional<std::u16string> clip = platform_.clipboardText();
+    mnuEditPaste.setEnabled(clip && !clip->empty());
+}
+
+void FmMain::txNum_Click() {
+    stickyCtrl = !stickyCtrl;
+    txNum.back = stickyCtrl ? kEntryLatched : kEntryValid;
+    txNum.fore = kTextBlack;
+}
+
+void FmMain::txNum_DblClick() {
+    txNum.setSelection(0, kSelectAll);
+}
+
+void FmMain::pcBack_GotFocus() {
+    if (txNum.visible()) txNum.setFocus();
+}
+
+}  // namespace velmor

@@ -1,0 +1,331 @@
+#include "scenario/scenario_runner.h"
+
+#include <charconv>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "scenario/scenario_text.h"
+#include "scenario/scripted_platform.h"
+#include "scenario/snapshot.h"
+#include "shell/fm_main.h"
+
+namespace velmor::scenario {
+namespace {
+
+using Words = std::vector<std::string>;
+
+constexpr int kShift = 1;
+constexpr int kCtrl = 2;
+constexpr int kAlt = 4;
+
+// A key of a US keyboard: its virtual key code and the character it types
+// (0 for none).
+struct Key {
+    int code = 0;
+    char16_t character = 0;
+};
+
+std::optional<Key> namedKey(std::string_view name, bool shift) {
+    static const std::map<std::string_view, Key> kNamed{
+        {"Tab", {9, 9}},     {"Enter", {13, 13}}, {"Esc", {27, 27}}, {"Backspace", {8, 8}},
+        {"Delete", {46, 0}}, {"Home", {36, 0}},   {"End", {35, 0}},  {"Left", {37, 0}},
+        {"Up", {38, 0}},     {"Right", {39, 0}},  {"Down", {40, 0}}};
+    if (const auto it = kNamed.find(name); it != kNamed.end()) return it->second;
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
+        return Key{name[0], static_cast<char16_t>(shift ? name[0] : name[0] - 'A' + 'a')};
+    }
+    if (name.size() == 1 && name[0] >= '0' && name[0] <= '9')
+        return Key{name[0], static_cast<char16_t>(name[0])};
+    if (name.size() >= 2 && name[0] == 'F') {
+        int n = 0;
+        const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
+        if (error == std::errc() && end == name.data() + name.size() && n >= 1 && n <= 12) {
+            return Key{111 + n, 0};
+        }
+    }
+    return std::nullopt;
+}
+
+// The key that types a character on a US keyboard, with its modifiers.
+std::pair<Key, int> keyTyping(char16_t c) {
+    if (c >= u'a' && c <= u'z') return {{c - u'a' + 'A', c}, 0};
+    if (c >= u'A' && c <= u'Z') return {{c, c}, kShift};
+    if (c >= u'0' && c <= u'9') return {{c, c}, 0};
+    return {{0, c}, 0};  // a key the key map ignores
+}
+
+std::optional<int> number(std::string_view word) {
+    int value = 0;
+    const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+    if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+    return value;
+}
+
+// The words of a snapshot line or expectation before its first KEY=VALUE.
+std::pair<std::string, std::size_t> tagOf(const Words& words, std::size_t from) {
+    std::string tag;
+    std::size_t i = from;
+    for (; i < words.size() && words[i].find('=') == std::string::npos; ++i) {
+        tag += (tag.empty() ? "" : " ") + words[i];
+    }
+    return {tag, i};
+}
+
+// A value as the snapshot writes it, whatever escapes the scenario used.
+std::string canonical(const std::string& value) {
+    if (value.empty() || value.front() != '"') return value;
+    const auto text = unquote(value);
+    return text ? quote(*text) : value;
+}
+
+class Session {
+public:
+    Session(std::string file, std::ostream& out) : file_(std::move(file)), out_(out) {}
+
+    // Runs one line; false when the line is not understood.
+    bool run(int lineNumber, const Words& words);
+    int failures() const { return failures_; }
+
+private:
+    bool setUp(const Words& words);
+    bool act(const Words& words);
+    bool click(const Words& words);
+    bool menu(const std::string& name);
+    void expect(int lineNumber, const Words& words);
+    bool pressKey(const std::string& chord);
+    void deliverKey(Key key, int modifiers);
+
+    std::string file_;
+    std::ostream& out_;
+    ScriptedPlatform platform_;
+    std::unique_ptr<FmMain> main_;
+    int failures_ = 0;
+};
+
+bool Session::run(int lineNumber, const Words& words) {
+    const std::string& command = words[0];
+    if (command == "dump") {
+        for (const std::string& line : snapshot(main_.get(), platform_))
+            out_ << line << '\n';
+        return words.size() == 1;
+    }
+    if (command == "expect") {
+        if (words.size() < 2) return false;
+        expect(lineNumber, words);
+        return true;
+    }
+    if (command == "clipboard" && words.size() == 2) {
+        if (words[1] == "none") {
+            platform_.clipboard.reset();
+            return true;
+        }
+        platform_.clipboard = unquote(words[1]);
+        return platform_.clipboard.has_value();
+    }
+    return main_ ? act(words) : setUp(words);
+}
+
+// Commands that prepare the machine before the program starts.
+bool Session::setUp(const Words& words) {
+    if (words[0] == "locale" && words.size() == 3) {
+        const auto decimal = unquote(words[1]);
+        const auto group = unquote(words[2]);
+        if (!decimal || !group) return false;
+        platform_.marks = {*decimal, *group};
+        return true;
+    }
+    if (words[0] == "start" && words.size() == 1) {
+        main_ = std::make_unique<FmMain>(platform_);
+        main_->Form_Load();
+        main_->Form_Activate();
+        return true;
+    }
+    return false;
+}
+
+// What the user does in the main window.
+bool Session::act(const Words& words) {
+    const std::string& command = words[0];
+    TextBox& entry = main_->txNum;
+    if (command == "type" && words.size() == 2) {
+        const auto text = unquote(words[1]);
+        if (!text) return false;
+        for (const char16_t c : *text) {
+            const auto [key, modifiers] = keyTyping(c);
+            deliverKey(key, modifiers);
+        }
+        return true;
+    }
+    if (command == "key" && words.size() == 2) return pressKey(words[1]);
+    if (command == "select" && words.size() == 3) {
+        const auto start = number(words[1]);
+        const auto length = number(words[2]);
+        if (!start || !length) return false;
+        entry.setSelection(*start, *length);
+        return true;
+    }
+    if (command == "edit" && words.size() == 2) {
+        const auto text = unquote(words[1]);
+        if (!text) return false;
+        entry.replaceByUser(*text);
+        return true;
+    }
+    if ((command == "click" || command == "dblclick") && words.size() == 2) return click(words);
+    if (command == "tick" && words.size() == 3) {
+        const auto index = number(words[2]);
+        if (!index || *index < 0) return false;
+        const auto at = static_cast<std::size_t>(*index);
+        if (words[1] == "digits" && at < main_->chDigit.size()) {
+            main_->chDigit[at].click();
+        } else if (words[1] == "rnd" && at < main_->chRnd.size()) {
+            main_->chRnd[at].click();
+        } else {
+            return false;
+        }
+        return true;
+    }
+    if (command == "menu" && words.size() == 2) return menu(words[1]);
+    return false;
+}
+
+bool Session::click(const Words& words) {
+    if (words[1] == "background" && words[0] == "click") {
+        main_->pcBack_GotFocus();
+        return true;
+    }
+    if (words[1] != "entry") return false;
+    // A double click delivers one click first.
+    main_->txNum_Click();
+    if (words[0] == "dblclick") main_->txNum_DblClick();
+    return true;
+}
+
+bool Session::menu(const std::string& name) {
+    const std::map<std::string, MenuItem*> items{{"Undo", &main_->mnuUndo},
+                                                 {"Redo", &main_->mnuRedo}};
+    const auto it = items.find(name);
+    if (it == items.end()) return false;
+    it->second->click();
+    return true;
+}
+
+bool Session::pressKey(const std::string& chord) {
+    int modifiers = 0;
+    std::string_view rest = chord;
+    for (auto plus = rest.find('+'); plus != std::string_view::npos && plus + 1 < rest.size();
+         plus = rest.find('+')) {
+        const std::string_view modifier = rest.substr(0, plus);
+        if (modifier == "Ctrl") {
+            modifiers |= kCtrl;
+        } else if (modifier == "Shift") {
+            modifiers |= kShift;
+        } else if (modifier == "Alt") {
+            modifiers |= kAlt;
+        } else {
+            return false;
+        }
+        rest.remove_prefix(plus + 1);
+    }
+    const auto key = namedKey(rest, (modifiers & kShift) != 0);
+    if (!key) return false;
+    deliverKey(*key, modifiers);
+    return true;
+}
+
+// A key goes through the window's key handling, then its character through
+// key press and the entry box's filter; what gets through is typed, and the
+// editing keys then edit the box as a one-line text box does.
+void Session::deliverKey(Key key, int modifiers) {
+    TextBox& entry = main_->txNum;
+    char16_t typed = 0;
+    if ((modifiers & (kCtrl | kAlt)) == 0 && key.character != 0) {
+        typed = main_->keyPress(key.character);
+    }
+    if (typed >= 32) {
+        entry.typeCharacter(typed);
+        return;
+    }
+    switch (key.code) {
+        case 8:
+            if (typed == 8) entry.backspace();
+            break;
+        case 46:
+            entry.deleteForward();
+            break;
+        case 36:
+            entry.moveCaretHome();
+            break;
+        case 35:
+            entry.moveCaretEnd();
+            break;
+        case 37:
+            entry.moveCaretLeft();
+            break;
+        case 39:
+            entry.moveCaretRight();
+            break;
+        default:
+            break;
+    }
+}
+
+void Session::expect(int lineNumber, const Words& words) {
+    const auto [tag, firstPair] = tagOf(words, 1);
+    std::optional<std::string> tagged;
+    for (const std::string& line : snapshot(main_.get(), platform_)) {
+        const Words lineWords = splitWords(line).value_or(Words{});
+        if (tagOf(lineWords, 0).first != tag) continue;
+        tagged = line;
+        std::map<std::string, std::string> values;
+        for (const std::string& pair : lineWords) {
+            const auto equals = pair.find('=');
+            if (equals != std::string::npos)
+                values[pair.substr(0, equals)] = pair.substr(equals + 1);
+        }
+        bool holds = true;
+        for (std::size_t i = firstPair; i < words.size() && holds; ++i) {
+            const auto equals = words[i].find('=');
+            const auto it = values.find(words[i].substr(0, equals));
+            holds = equals != std::string::npos && it != values.end() &&
+                    it->second == canonical(words[i].substr(equals + 1));
+        }
+        if (holds) return;
+    }
+    ++failures_;
+    std::string expectation;
+    for (std::size_t i = 1; i < words.size(); ++i)
+        expectation += (i > 1 ? " " : "") + words[i];
+    out_ << file_ << ":" << lineNumber << ": expected " << expectation << "\n  "
+         << (tagged ? "snapshot: " + *tagged : "snapshot has no line tagged \"" + tag + "\"")
+         << '\n';
+}
+
+}  // namespace
+
+Verdict runScenarioFile(const std::filesystem::path& file, std::ostream& out) {
+    std::ifstream in(file);
+    if (!in) {
+        out << file.string() << ": cannot be read\n";
+        return Verdict::Unreadable;
+    }
+    Session session(file.string(), out);
+    std::string line;
+    for (int number = 1; std::getline(in, line); ++number) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto words = splitWords(line);
+        if (words && (words->empty() || words->front().starts_with('#'))) continue;
+        if (!words || !session.run(number, *words)) {
+            out << file.string() << ":" << number << ": cannot understand: " << line << '\n';
+            return Verdict::Unreadable;
+        }
+    }
+    return session.failures() == 0 ? Verdict::Passed : Verdict::Failed;
+}
+
+}  // namespace velmor::scenario

@@ -1,0 +1,99 @@
+#include "scenario/snapshot.h"
+
+#include "input/number_text.h"
+#include "scenario/scenario_text.h"
+
+namespace velmor::scenario {
+namespace {
+
+std::string flag(bool value) {
+    return value ? "1" : "0";
+}
+
+std::string colour(Rgb rgb) {
+    return std::to_string(rgb.red) + "," + std::to_string(rgb.green) + "," +
+           std::to_string(rgb.blue);
+}
+
+std::string amount(Quantity value) {
+    const std::u16string text = plainValueText(value, u'.');
+    return std::string(text.begin(), text.end());  // digits, '.' and '-' only
+}
+
+std::string stateLine(const FmMain& main) {
+    const CalcState& s = main.state;
+    return "state activeField=" + std::to_string(s.activeField) +
+           " coveredField=" + std::to_string(s.coveredField) +
+           " entryValue=" + amount(s.entryValue) + " entryValid=" + flag(s.entryValid) +
+           " entryStored=" + flag(s.entryStored) + " decMark=" + quote(s.decMark) +
+           " thsSep=" + quote(s.thsSep) + " decAliases=" + quote(main.decAliases) +
+           " rndMode=" + std::to_string(s.rndMode) + " digits=" + std::to_string(s.digits) +
+           " stickyCtrl=" + flag(main.stickyCtrl) +
+           " histPos=" + std::to_string(main.history.pos()) +
+           " started=" + std::to_string(main.started);
+}
+
+std::string entryLine(const TextBox& box) {
+    const Rect& at = box.geometry;
+    return "txNum text=" + quote(box.text()) + " enabled=" + flag(box.enabled()) +
+           " visible=" + flag(box.visible()) + " back=" + colour(box.back) +
+           " fore=" + colour(box.fore) + " sel=" + std::to_string(box.selStart()) + "," +
+           std::to_string(box.selLength()) + " left=" + std::to_string(at.left) +
+           " top=" + std::to_string(at.top) + " width=" + std::to_string(at.width) +
+           " height=" + std::to_string(at.height);
+}
+
+void addFieldLines(const FmMain& main, std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        const std::string index = " " + std::to_string(i);
+        lines.push_back("shNum" + index + " visible=" + flag(main.shNum[i].visible));
+        for (const auto& [name, label] :
+             {std::pair{"lbNum", &main.lbNum[i]}, std::pair{"lbDec", &main.lbDec[i]},
+              std::pair{"lbSign", &main.lbSign[i]}}) {
+            lines.push_back(name + index + " caption=" + quote(label->caption) +
+                            " visible=" + flag(label->visible));
+        }
+        lines.push_back("lbUnit" + index + " caption=" + quote(main.lbUnit[i].caption));
+    }
+}
+
+template <std::size_t N>
+void addOptionLines(const char* name, const std::array<CheckBox, N>& group,
+                    std::vector<std::string>& lines) {
+    for (std::size_t i = 0; i < N; ++i) {
+        lines.push_back(std::string(name) + " " + std::to_string(i) + " value=" +
+                        flag(group[i].checked()) + " enabled=" + flag(group[i].enabled()));
+    }
+}
+
+void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
+    lines.push_back(stateLine(main));
+    lines.push_back(entryLine(main.txNum));
+    addFieldLines(main, lines);
+    addOptionLines("chDigit", main.chDigit, lines);
+    addOptionLines("chRnd", main.chRnd, lines);
+    for (const auto& [name, item] :
+         {std::pair{"mnuEditCopy", &main.mnuEditCopy},
+          std::pair{"mnuEditPaste", &main.mnuEditPaste}, std::pair{"mnuUndo", &main.mnuUndo},
+          std::pair{"mnuRedo", &main.mnuRedo}}) {
+        lines.push_back(std::string(name) + " enabled=" + flag(item->enabled()));
+    }
+    for (int k = 1; k <= History::kCapacity; ++k) {
+        if (!main.history.holds(k)) continue;
+        const History::Entry& entry = main.history.entry(k);
+        lines.push_back("hist " + std::to_string(k) + " field=" + std::to_string(entry.field) +
+                        " text=" + quote(entry.text));
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform) {
+    std::vector<std::string> lines;
+    if (main) addMainWindowLines(*main, lines);
+    lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
+                                       : "clipboard none");
+    return lines;
+}
+
+}  // namespace velmor::scenario

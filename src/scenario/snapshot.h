@@ -1,0 +1,16 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "scenario/scripted_platform.h"
+#include "shell/fm_main.h"
+
+namespace velmor::scenario {
+
+// One line per control model and piece of state: its tag, then KEY=VALUE
+// pairs separated by single spaces. The main window's lines appear only
+// while it is open (main is not null).
+std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform);
+
+}  // namespace velmor::scenario
