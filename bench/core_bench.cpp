@@ -7,6 +7,8 @@
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
+#include "scenario/scripted_platform.h"
+#include "shell/fm_main.h"
 
 namespace {
 
@@ -44,5 +46,24 @@ void BM_Keystroke(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Keystroke);
+
+// One typed digit through the main window's logic: key press, the entry
+// box's filter, the change handling and nine fields written into the label
+// models. Each digit replaces the whole entry, so every one changes the text.
+void BM_TypedDigit(benchmark::State& state) {
+    velmor::scenario::ScriptedPlatform platform;
+    velmor::FmMain form(platform);
+    form.Form_Load();
+    form.Form_Activate();
+    form.SetField(6, true, true, u"1,234.5678");
+    char16_t digit = u'1';
+    for (auto _ : state) {
+        form.txNum.setSelection(0, 99);
+        form.txNum.typeCharacter(form.keyPress(digit));
+        digit = digit == u'1' ? u'2' : u'1';
+    }
+    benchmark::DoNotOptimize(form.lbNum[0].caption.data());
+}
+BENCHMARK(BM_TypedDigit);
 
 }  // namespace
