@@ -33,11 +33,6 @@ void FmMain::CalcDx() {
     txNum.fore = kTextBlack;
 }
 
-char16_t FmMain::keyPress(char16_t keyAscii) {
-    if (keyAscii != 0) txNum_KeyPress(keyAscii);
-    return keyAscii;
-}
-
 void FmMain::txNum_KeyPress(char16_t& keyAscii) {
     if (keyAscii == kEnter) {
         SetField(state.activeField, true, false, u"-");

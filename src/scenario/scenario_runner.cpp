@@ -67,6 +67,14 @@ std::optional<int> number(std::string_view word) {
     return value;
 }
 
+bool isMainWindowCommand(const std::string& command) {
+    for (const char* name : {"type", "key", "select", "edit", "press", "click", "dblclick", "tick",
+                             "menu", "close", "timer"}) {
+        if (command == name) return true;
+    }
+    return false;
+}
+
 // The words of a snapshot line or expectation before its first KEY=VALUE.
 std::pair<std::string, std::size_t> tagOf(const Words& words, std::size_t from) {
     std::string tag;
@@ -97,6 +105,7 @@ private:
     bool act(const Words& words);
     bool click(const Words& words);
     bool menu(const std::string& name);
+    bool press(const Words& words);
     void expect(int lineNumber, const Words& words);
     bool pressKey(const std::string& chord);
     void deliverKey(Key key, int modifiers);
@@ -128,7 +137,9 @@ bool Session::run(int lineNumber, const Words& words) {
         platform_.clipboard = unquote(words[1]);
         return platform_.clipboard.has_value();
     }
-    return main_ ? act(words) : setUp(words);
+    if (!main_) return setUp(words);
+    if (!main_->windowOpen) return isMainWindowCommand(command);  // refused: the window is gone
+    return act(words);
 }
 
 // Commands that prepare the machine before the program starts.
@@ -138,6 +149,15 @@ bool Session::setUp(const Words& words) {
         const auto group = unquote(words[2]);
         if (!decimal || !group) return false;
         platform_.marks = {*decimal, *group};
+        return true;
+    }
+    if (words[0] == "random" && words.size() == 2) {
+        double draw = 0;
+        const auto [end, error] =
+            std::from_chars(words[1].data(), words[1].data() + words[1].size(), draw);
+        if (error != std::errc() || end != words[1].data() + words[1].size()) return false;
+        if (draw < 0 || draw >= 1) return false;
+        platform_.nextDraw = draw;
         return true;
     }
     if (words[0] == "start" && words.size() == 1) {
@@ -191,7 +211,48 @@ bool Session::act(const Words& words) {
         return true;
     }
     if (command == "menu" && words.size() == 2) return menu(words[1]);
+    if (command == "press" && words.size() >= 2) return press(words);
+    if (command == "close" && words.size() == 1) {
+        main_->unloadWindow();
+        return true;
+    }
+    if (command == "timer" && words.size() == 1) {
+        main_->cmFlag.tick();
+        return true;
+    }
     return false;
+}
+
+bool Session::press(const Words& words) {
+    const auto index = number(words[1]);
+    if (!index || *index < 0 || *index >= kFieldCount) return false;
+    const auto at = static_cast<std::size_t>(*index);
+    const Label* label = &main_->lbNum[at];
+    auto handler = &FmMain::lbNum_MouseDown;
+    int button = 1;
+    int modifiers = 0;
+    for (std::size_t i = 2; i < words.size(); ++i) {
+        const std::string& word = words[i];
+        if (word == "num") {
+            label = &main_->lbNum[at];
+            handler = &FmMain::lbNum_MouseDown;
+        } else if (word == "dec") {
+            label = &main_->lbDec[at];
+            handler = &FmMain::lbDec_MouseDown;
+        } else if (word == "unit") {
+            label = &main_->lbUnit[at];
+            handler = &FmMain::lbUnit_MouseDown;
+        } else if (word == "left" || word == "right" || word == "middle") {
+            button = word == "left" ? 1 : word == "right" ? 2 : 4;
+        } else if (word == "Ctrl" || word == "Shift" || word == "Alt") {
+            modifiers |= word == "Ctrl" ? kCtrl : word == "Shift" ? kShift : kAlt;
+        } else {
+            return false;
+        }
+    }
+    // A hidden label (under the entry box) cannot be pressed.
+    if (label->visible) (main_.get()->*handler)(*index, button, modifiers);
+    return true;
 }
 
 bool Session::click(const Words& words) {
@@ -207,7 +268,10 @@ bool Session::click(const Words& words) {
 }
 
 bool Session::menu(const std::string& name) {
-    const std::map<std::string, MenuItem*> items{{"Undo", &main_->mnuUndo},
+    const std::map<std::string, MenuItem*> items{{"Exit", &main_->mnuExit},
+                                                 {"Copy", &main_->mnuEditCopy},
+                                                 {"Paste", &main_->mnuEditPaste},
+                                                 {"Undo", &main_->mnuUndo},
                                                  {"Redo", &main_->mnuRedo}};
     const auto it = items.find(name);
     if (it == items.end()) return false;
@@ -238,19 +302,22 @@ bool Session::pressKey(const std::string& chord) {
     return true;
 }
 
-// A key goes through the window's key handling, then its character through
-// key press and the entry box's filter; what gets through is typed, and the
-// editing keys then edit the box as a one-line text box does.
+// A key goes through the window's key handling, then (unless Ctrl or Alt is
+// held) its character through key press and the entry box's filter; what
+// gets through is typed, and the editing keys then edit the box as a one-line
+// text box does, unless the key map consumed the key.
 void Session::deliverKey(Key key, int modifiers) {
-    TextBox& entry = main_->txNum;
+    const bool consumed = main_->keyDown(key.code, modifiers);
     char16_t typed = 0;
     if ((modifiers & (kCtrl | kAlt)) == 0 && key.character != 0) {
         typed = main_->keyPress(key.character);
     }
+    TextBox& entry = main_->txNum;
     if (typed >= 32) {
         entry.typeCharacter(typed);
         return;
     }
+    if (consumed || !main_->windowOpen) return;
     switch (key.code) {
         case 8:
             if (typed == 8) entry.backspace();

@@ -84,13 +84,19 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
         lines.push_back("hist " + std::to_string(k) + " field=" + std::to_string(entry.field) +
                         " text=" + quote(entry.text));
     }
+    lines.push_back("pcButtons visible=" + flag(main.pcButtons.visible));
+    lines.push_back("lbMark caption=" + quote(main.lbMark.caption));
+    lines.push_back("cmFlag enabled=" + flag(main.cmFlag.enabled()) +
+                    " tag=" + quote(main.cmFlag.tag));
 }
 
 }  // namespace
 
 std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform) {
     std::vector<std::string> lines;
-    if (main) addMainWindowLines(*main, lines);
+    const bool open = main && main->windowOpen;
+    if (open) addMainWindowLines(*main, lines);
+    lines.push_back("window open=" + flag(open));
     lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
                                        : "clipboard none");
     return lines;

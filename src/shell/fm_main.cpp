@@ -141,9 +141,16 @@ FmMain::FmMain(Platform& platform) : platform_(platform) {
         chRnd[at].onClick = [this, i] { chRnd_Click(i); };
     }
 
+    pcButtons = PictureBox{{2100, 510, 3405, 525}, {0, 0, 192}, false};
+    lbMark = Label{{1635, 60, 0, 0}, {}, {}, {255, 255, 255}, true};  // sized by its text
+    cmFlag.onTimer = [this] { cmFlag_Timer(); };
+
     for (MenuItem* item : {&mnuEditCopy, &mnuEditPaste, &mnuUndo, &mnuRedo}) {
         item->setEnabled(false);
     }
+    mnuExit.onClick = [this] { mnuExit_Click(); };
+    mnuEditCopy.onClick = [this] { mnuEditCopy_Click(); };
+    mnuEditPaste.onClick = [this] { mnuEditPaste_Click(); };
     mnuUndo.onClick = [this] { mnuUndo_Click(); };
     mnuRedo.onClick = [this] { mnuRedo_Click(); };
 }

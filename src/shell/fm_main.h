@@ -8,8 +8,10 @@
 #include "controls/check_box.h"
 #include "controls/label.h"
 #include "controls/menu_item.h"
+#include "controls/picture_box.h"
 #include "controls/shape.h"
 #include "controls/text_box.h"
+#include "controls/timer.h"
 #include "engine/calc_state.h"
 #include "engine/unit_table.h"
 #include "input/history.h"
@@ -22,8 +24,10 @@ namespace velmor {
 // to the handlers (named control_event) and read the models afterwards.
 //
 // The member functions are defined beside the subsystem they belong to:
-// engine/set_field.cpp, input/entry_box.cpp, input/history_commands.cpp,
-// shell/rounding_options.cpp and shell/start_up.cpp.
+// engine/set_field.cpp, input/entry_box.cpp, input/key_map.cpp,
+// input/mouse_selection.cpp, input/history_commands.cpp,
+// input/clipboard_commands.cpp, shell/rounding_options.cpp, shell/banner.cpp
+// and shell/start_up.cpp.
 class FmMain {
 public:
     static constexpr int kDigitBoxes = 4;
@@ -33,13 +37,30 @@ public:
     FmMain(const FmMain&) = delete;
     FmMain& operator=(const FmMain&) = delete;
 
-    // Window life.
+    // Window life. The close box, Exit and Esc all end in unloadWindow().
     void Form_Load();
     void Form_Activate();
+    void unloadWindow();
 
-    // A typed character after the window's key handling: returns what the
-    // entry box's filter lets through (0 when it drops the character).
+    // A key going down, seen by the window before the focused control:
+    // true when the key map consumed it.
+    bool keyDown(int keyCode, int shift);
+    // A typed character through the window's and then the entry box's key
+    // handling: returns what gets through (0 when it was dropped).
     char16_t keyPress(char16_t keyAscii);
+
+    // The window's key map. Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
+    void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift);
+    void Form_KeyPress(char16_t& keyAscii);
+
+    // Presses on a field's labels; any button counts, only Ctrl matters.
+    void lbNum_MouseDown(int index, int button, int shift);
+    void lbDec_MouseDown(int index, int button, int shift) {
+        lbNum_MouseDown(index, button, shift);
+    }
+    void lbUnit_MouseDown(int index, int button, int shift) {
+        lbNum_MouseDown(index, button, shift);
+    }
 
     // Entry box and background.
     void txNum_KeyPress(char16_t& keyAscii);
@@ -53,8 +74,14 @@ public:
     void chRnd_Click(int index);
 
     // Menu commands.
+    void mnuExit_Click() { unloadWindow(); }
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
+
+    // The start-up banner's timer.
+    void cmFlag_Timer();
 
     // Procedures of the window, public so that tests can drive them directly.
     void SetField(int nx, bool fl, bool ena, std::u16string vl);
@@ -64,6 +91,7 @@ public:
     void SetDigit(std::int16_t nx);
     void SetRnd(std::int16_t nx);
     Quantity CalcTextVal(std::u16string_view fd, bool systemMarks) const;
+    void ShowFlag();
 
     // State beside the calculator state.
     CalcState state;
@@ -71,6 +99,7 @@ public:
     std::u16string decAliases;  // extra keys that type the decimal mark
     bool stickyCtrl = false;    // the next press on a field keeps the digits
     std::int16_t started = 0;
+    bool windowOpen = true;
 
     // Control models.
     TextBox txNum;
@@ -81,6 +110,10 @@ public:
     std::array<Label, kFieldCount> lbUnit;
     std::array<CheckBox, kDigitBoxes> chDigit;
     std::array<CheckBox, kRoundingBoxes> chRnd;
+    PictureBox pcButtons;
+    Label lbMark;
+    Timer cmFlag{1000};
+    MenuItem mnuExit{u"&Exit"};
     MenuItem mnuEditCopy{u"&Copy"};
     MenuItem mnuEditPaste{u"&Paste"};
     MenuItem mnuUndo{u"&Undo"};
@@ -99,5 +132,6 @@ inline constexpr Rgb kEntryValid{255, 255, 192};
 inline constexpr Rgb kEntryInvalid{255, 192, 192};
 inline constexpr Rgb kEntryLatched{128, 128, 224};
 inline constexpr Rgb kTextBlack{0, 0, 0};
+inline constexpr Rgb kTextCopied{128, 128, 128};
 
 }  // namespace velmor

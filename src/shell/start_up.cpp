@@ -5,12 +5,20 @@
 namespace velmor {
 
 void FmMain::Form_Load() {
+    platform_.seedRandomFromClock();
     started = 0;
+    ShowFlag();
 }
 
 void FmMain::Form_Activate() {
     if (started == 0) StartUp();
     txNum.setFocus();
+}
+
+void FmMain::unloadWindow() {
+    if (!windowOpen) return;
+    windowOpen = false;
+    platform_.endProgram();
 }
 
 void FmMain::StartUp() {

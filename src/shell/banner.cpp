@@ -1,0 +1,42 @@
+// The start-up banner: at one start in twenty a short greeting appears a
+// second after loading and goes a second later. It never blocks input.
+#include <string_view>
+
+#include "shell/fm_main.h"
+
+namespace velmor {
+namespace {
+
+// The banner's 14 characters, each stored lowered by its 1-based position.
+constexpr std::u16string_view kScrambledBanner = u"Vci_jg^\u0018XXdUeV";
+constexpr int kOneIn = 20;
+
+std::u16string unscramble(std::u16string_view stored) {
+    std::u16string text;
+    for (std::size_t i = 0; i < stored.size(); ++i) {
+        text += static_cast<char16_t>(stored[i] + i + 1);
+    }
+    return text;
+}
+
+}  // namespace
+
+void FmMain::ShowFlag() {
+    if (static_cast<int>(platform_.randomDraw() * kOneIn) > 0) return;
+    lbMark.caption = unscramble(kScrambledBanner);
+    cmFlag.tag = u"-";  // waiting to be shown
+    cmFlag.setEnabled(true);
+}
+
+void FmMain::cmFlag_Timer() {
+    cmFlag.setEnabled(false);
+    if (!cmFlag.tag.empty()) {
+        pcButtons.visible = true;
+        cmFlag.tag.clear();
+        cmFlag.setEnabled(true);  // once more, to hide it again
+    } else {
+        pcButtons.visible = false;
+    }
+}
+
+}  // namespace velmor
