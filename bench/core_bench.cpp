@@ -52,7 +52,8 @@ BENCHMARK(BM_Keystroke);
 // models. Each digit replaces the whole entry, so every one changes the text.
 void BM_TypedDigit(benchmark::State& state) {
     velmor::scenario::ScriptedPlatform platform;
-    velmor::FmMain form(platform);
+    velmor::PendingMarks pending;
+    velmor::FmMain form(platform, pending);
     form.Form_Load();
     form.Form_Activate();
     form.SetField(6, true, true, u"1,234.5678");

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Sets everything up and runs every test: the format check, a short fuzzing
-# run of the parser, the test suite, and the test suite again under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Sets everything up and runs every test: the format check, short fuzzing
+# runs of the entry parser and the settings reader, the test suite, and the
+# test suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -12,14 +12,17 @@ jobs=$(nproc)
 echo "== format"
 git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
-echo "== fuzz the parser (clang, libFuzzer)"
+echo "== fuzz the entry parser and the settings reader (clang, libFuzzer)"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DVELMOR_FUZZ=ON -DVELMOR_SANITIZE=ON -DVELMOR_BENCH=OFF >/dev/null
-cmake --build build-fuzz --target calc_text_val_fuzzer
-corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
-build-fuzz/fuzz/calc_text_val_fuzzer -max_total_time=15 -print_final_stats=0 "$corpus" \
-    fuzz/corpus/calc_text_val 2>&1 | tail -n 20
+cmake --build build-fuzz --target calc_text_val_fuzzer settings_reader_fuzzer
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+for target in calc_text_val settings_reader; do
+    mkdir -p "$scratch/$target"
+    build-fuzz/fuzz/${target}_fuzzer -max_total_time=10 -print_final_stats=0 \
+        -artifact_prefix="$scratch/" "$scratch/$target" "fuzz/corpus/$target" 2>&1 | tail -n 20
+done
 
 echo "== tests"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

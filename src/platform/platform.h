@@ -1,7 +1,10 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
+
+#include "controls/geometry.h"
 
 namespace velmor {
 
@@ -29,6 +32,17 @@ public:
 
     // The main window has closed: the program ends.
     virtual void endProgram() = 0;
+
+    // The folder that holds the program, and the user's own configuration
+    // folder (XDG_CONFIG_HOME/velmor), which may not exist yet.
+    virtual std::filesystem::path programFolder() const = 0;
+    virtual std::filesystem::path userConfigFolder() const = 0;
+    virtual bool folderWritable(const std::filesystem::path& folder) const = 0;
+
+    // The main window's outer frame and the screen's usable area, in twips.
+    virtual Rect windowFrame() const = 0;
+    virtual void moveWindow(int left, int top) = 0;
+    virtual Rect screenArea() const = 0;
 };
 
 }  // namespace velmor

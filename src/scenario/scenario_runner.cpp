@@ -14,6 +14,8 @@
 #include "scenario/scripted_platform.h"
 #include "scenario/snapshot.h"
 #include "shell/fm_main.h"
+#include "shell/settings_file.h"
+#include "shell/text_encoding.h"
 
 namespace velmor::scenario {
 namespace {
@@ -113,6 +115,7 @@ private:
     std::string file_;
     std::ostream& out_;
     ScriptedPlatform platform_;
+    PendingMarks pending_;
     std::unique_ptr<FmMain> main_;
     int failures_ = 0;
 };
@@ -120,7 +123,7 @@ private:
 bool Session::run(int lineNumber, const Words& words) {
     const std::string& command = words[0];
     if (command == "dump") {
-        for (const std::string& line : snapshot(main_.get(), platform_))
+        for (const std::string& line : snapshot(main_.get(), platform_, pending_))
             out_ << line << '\n';
         return words.size() == 1;
     }
@@ -151,6 +154,28 @@ bool Session::setUp(const Words& words) {
         platform_.marks = {*decimal, *group};
         return true;
     }
+    if ((words[0] == "file" || words[0] == "file-utf8") && words.size() == 2) {
+        const auto line = unquote(words[1]);
+        if (!line) return false;
+        const std::u16string text = *line + u"\r\n";
+        const auto bytes = words[0] == "file" ? encodeWindows1252(text) : encodeUtf8(text);
+        if (!bytes) return false;
+        std::ofstream(platform_.programFolder() / kSettingsFileName,
+                      std::ios::binary | std::ios::app)
+            << *bytes;
+        return true;
+    }
+    if (words[0] == "readonly" && words.size() == 1) {
+        platform_.programFolderWritable = false;
+        return true;
+    }
+    if (words[0] == "screen" && words.size() == 3) {
+        const auto width = number(words[1]);
+        const auto height = number(words[2]);
+        if (!width || !height || *width <= 0 || *height <= 0) return false;
+        platform_.screen = {0, 0, *width * kTwipsPerPixel, *height * kTwipsPerPixel};
+        return true;
+    }
     if (words[0] == "random" && words.size() == 2) {
         double draw = 0;
         const auto [end, error] =
@@ -161,7 +186,7 @@ bool Session::setUp(const Words& words) {
         return true;
     }
     if (words[0] == "start" && words.size() == 1) {
-        main_ = std::make_unique<FmMain>(platform_);
+        main_ = std::make_unique<FmMain>(platform_, pending_);
         main_->Form_Load();
         main_->Form_Activate();
         return true;
@@ -345,7 +370,7 @@ void Session::deliverKey(Key key, int modifiers) {
 void Session::expect(int lineNumber, const Words& words) {
     const auto [tag, firstPair] = tagOf(words, 1);
     std::optional<std::string> tagged;
-    for (const std::string& line : snapshot(main_.get(), platform_)) {
+    for (const std::string& line : snapshot(main_.get(), platform_, pending_)) {
         const Words lineWords = splitWords(line).value_or(Words{});
         if (tagOf(lineWords, 0).first != tag) continue;
         tagged = line;

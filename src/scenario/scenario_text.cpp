@@ -1,32 +1,10 @@
 #include "scenario/scenario_text.h"
 
-#include <cstdint>
 #include <cstdio>
 
+#include "shell/text_encoding.h"
+
 namespace velmor::scenario {
-namespace {
-
-// Appends the UTF-16 form of one UTF-8 sequence starting at text[i];
-// advances i past it. Invalid bytes stand for themselves.
-void appendUtf8Char(std::string_view text, std::size_t& i, std::u16string& out) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    if (extra > 0 && i + static_cast<std::size_t>(extra) >= text.size()) extra = 0;
-    std::uint32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k)
-        code = (code << 6) | (byte(i + static_cast<std::size_t>(k)) & 0x3F);
-    i += static_cast<std::size_t>(extra) + 1;
-    if (code >= 0x10000) {
-        code -= 0x10000;
-        out += static_cast<char16_t>(0xD800 + (code >> 10));
-        out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-    } else {
-        out += static_cast<char16_t>(code);
-    }
-}
-
-}  // namespace
 
 std::string quote(std::u16string_view text) {
     std::string quoted = "\"";
@@ -73,35 +51,35 @@ std::optional<std::u16string> unquote(std::string_view word) {
     if (word.size() < 2 || word.front() != '"' || word.back() != '"') return std::nullopt;
     const std::string_view body = word.substr(1, word.size() - 2);
     std::u16string text;
-    for (std::size_t i = 0; i < body.size();) {
+    std::string plain;  // UTF-8 bytes since the last escape
+    for (std::size_t i = 0; i < body.size(); ++i) {
+        if (body[i] == '"') return std::nullopt;
         if (body[i] != '\\') {
-            if (body[i] == '"') return std::nullopt;
-            appendUtf8Char(body, i, text);
+            plain += body[i];
             continue;
         }
+        text += decodeUtf8(plain);
+        plain.clear();
         if (i + 1 >= body.size()) return std::nullopt;
-        const char escaped = body[i + 1];
+        const char escaped = body[++i];
         if (escaped == '"' || escaped == '\\') {
             text += static_cast<char16_t>(escaped);
-            i += 2;
-        } else if (escaped == 'u' && i + 6 <= body.size()) {
-            unsigned code = 0;
-            for (std::size_t k = i + 2; k < i + 6; ++k) {
-                const char h = body[k];
-                const int digit = h >= '0' && h <= '9'   ? h - '0'
-                                  : h >= 'a' && h <= 'f' ? h - 'a' + 10
-                                  : h >= 'A' && h <= 'F' ? h - 'A' + 10
-                                                         : -1;
-                if (digit < 0) return std::nullopt;
-                code = code * 16 + static_cast<unsigned>(digit);
-            }
-            text += static_cast<char16_t>(code);
-            i += 6;
-        } else {
-            return std::nullopt;
+            continue;
         }
+        if (escaped != 'u' || i + 4 >= body.size()) return std::nullopt;
+        unsigned code = 0;
+        for (int k = 0; k < 4; ++k) {
+            const char h = body[++i];
+            const int digit = h >= '0' && h <= '9'   ? h - '0'
+                              : h >= 'a' && h <= 'f' ? h - 'a' + 10
+                              : h >= 'A' && h <= 'F' ? h - 'A' + 10
+                                                     : -1;
+            if (digit < 0) return std::nullopt;
+            code = code * 16 + static_cast<unsigned>(digit);
+        }
+        text += static_cast<char16_t>(code);
     }
-    return text;
+    return text + decodeUtf8(plain);
 }
 
 }  // namespace velmor::scenario

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -7,9 +8,16 @@
 
 namespace velmor::scenario {
 
-// The machine around Velmor as a scenario sets it up.
+// The machine around Velmor as a scenario sets it up. It owns two fresh
+// temporary folders, the program's and the user's configuration folder,
+// and removes them when it goes.
 class ScriptedPlatform : public Platform {
 public:
+    ScriptedPlatform();
+    ~ScriptedPlatform() override;
+    ScriptedPlatform(const ScriptedPlatform&) = delete;
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+
     RegionalMarks regionalMarks() const override { return marks; }
     std::optional<std::u16string> clipboardText() const override { return clipboard; }
     void setClipboardText(const std::u16string& text) override { clipboard = text; }
@@ -17,11 +25,25 @@ public:
     void seedRandomFromClock() override {}
     double randomDraw() override { return nextDraw; }
     void endProgram() override { programEnded = true; }
+    std::filesystem::path programFolder() const override { return programFolder_; }
+    std::filesystem::path userConfigFolder() const override { return userFolder_ / "velmor"; }
+    bool folderWritable(const std::filesystem::path& folder) const override;
+    Rect windowFrame() const override { return frame; }
+    void moveWindow(int left, int top) override;
+    Rect screenArea() const override { return screen; }
 
     RegionalMarks marks{u".", u","};
     std::optional<std::u16string> clipboard;
     double nextDraw = 0.5;
     bool programEnded = false;
+    bool programFolderWritable = true;
+    // A 513 x 241 pixel client area with its border, caption and menu bar.
+    Rect frame{0, 0, 521 * kTwipsPerPixel, 289 * kTwipsPerPixel};
+    Rect screen{0, 0, 1920 * kTwipsPerPixel, 1080 * kTwipsPerPixel};
+
+private:
+    std::filesystem::path programFolder_;
+    std::filesystem::path userFolder_;  // stands for XDG_CONFIG_HOME
 };
 
 }  // namespace velmor::scenario

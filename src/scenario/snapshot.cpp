@@ -2,6 +2,9 @@
 
 #include "input/number_text.h"
 #include "scenario/scenario_text.h"
+#include "shell/atomic_file.h"
+#include "shell/settings_file.h"
+#include "shell/text_encoding.h"
 
 namespace velmor::scenario {
 namespace {
@@ -90,15 +93,51 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
                     " tag=" + quote(main.cmFlag.tag));
 }
 
+// Where the settings file is, how it is encoded, and each of its lines.
+void addConfigLines(const ScriptedPlatform& platform, std::vector<std::string>& lines) {
+    const auto file = findSettingsFile(platform);
+    const auto bytes = file ? readFileStart(*file, 1 << 20) : std::nullopt;
+    if (!bytes) {
+        lines.push_back("config where=none encoding=ascii lines=0");
+        return;
+    }
+    const Encoding encoding = detectEncoding(*bytes);
+    std::u16string text =
+        encoding == Encoding::Windows1252 ? decodeWindows1252(*bytes) : decodeUtf8(*bytes);
+    std::vector<std::u16string> fileLines;
+    for (std::size_t start = 0; start < text.size();) {
+        auto end = text.find(u'\n', start);
+        if (end == std::u16string::npos) end = text.size();
+        std::u16string line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == u'\r') line.pop_back();
+        fileLines.push_back(std::move(line));
+        start = end + 1;
+    }
+    const char* encodingName = encoding == Encoding::Ascii         ? "ascii"
+                               : encoding == Encoding::Windows1252 ? "windows-1252"
+                                                                   : "utf-8";
+    lines.push_back(std::string("config where=") +
+                    (file->parent_path() == platform.programFolder() ? "program" : "user") +
+                    " encoding=" + encodingName + " lines=" + std::to_string(fileLines.size()));
+    for (std::size_t i = 0; i < fileLines.size(); ++i) {
+        lines.push_back("config " + std::to_string(i + 1) + " text=" + quote(fileLines[i]));
+    }
+}
+
 }  // namespace
 
-std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform) {
+std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform,
+                                  const PendingMarks& pending) {
     std::vector<std::string> lines;
     const bool open = main && main->windowOpen;
     if (open) addMainWindowLines(*main, lines);
-    lines.push_back("window open=" + flag(open));
+    lines.push_back("pending dec=" + quote(pending.pendDecMark) +
+                    " ths=" + quote(pending.pendThsSep));
+    lines.push_back("window open=" + flag(open) + " left=" + std::to_string(platform.frame.left) +
+                    " top=" + std::to_string(platform.frame.top));
     lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
                                        : "clipboard none");
+    addConfigLines(platform, lines);
     return lines;
 }
 

@@ -5,12 +5,14 @@
 
 #include "scenario/scripted_platform.h"
 #include "shell/fm_main.h"
+#include "shell/pending_marks.h"
 
 namespace velmor::scenario {
 
 // One line per control model and piece of state: its tag, then KEY=VALUE
 // pairs separated by single spaces. The main window's lines appear only
 // while it is open (main is not null).
-std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform);
+std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform,
+                                  const PendingMarks& pending);
 
 }  // namespace velmor::scenario

@@ -100,7 +100,7 @@ constexpr int kOptionHeight = 375;
 
 }  // namespace
 
-FmMain::FmMain(Platform& platform) : platform_(platform) {
+FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform), pending_(pending) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldLayout& at = kFieldLayout[i];
         shNum[i] = Shape{at.frame, kFrameGrey, true};

@@ -16,6 +16,8 @@
 #include "engine/unit_table.h"
 #include "input/history.h"
 #include "platform/platform.h"
+#include "shell/pending_marks.h"
+#include "shell/settings_text.h"
 
 namespace velmor {
 
@@ -33,13 +35,14 @@ public:
     static constexpr int kDigitBoxes = 4;
     static constexpr int kRoundingBoxes = 3;
 
-    explicit FmMain(Platform& platform);
+    FmMain(Platform& platform, PendingMarks& pending);
     FmMain(const FmMain&) = delete;
     FmMain& operator=(const FmMain&) = delete;
 
     // Window life. The close box, Exit and Esc all end in unloadWindow().
     void Form_Load();
     void Form_Activate();
+    void Form_Unload();
     void unloadWindow();
 
     // A key going down, seen by the window before the focused control:
@@ -92,6 +95,7 @@ public:
     void SetRnd(std::int16_t nx);
     Quantity CalcTextVal(std::u16string_view fd, bool systemMarks) const;
     void ShowFlag();
+    void SaveSeps();
 
     // State beside the calculator state.
     CalcState state;
@@ -121,10 +125,13 @@ public:
 
 private:
     void StartUp();
+    void applySettings(const ReadSettings& saved);
+    void moveWindowOnScreen(int left, int top);
     std::u16string shownNumberText(int field) const;
     void refreshPaste();
 
     Platform& platform_;
+    PendingMarks& pending_;
 };
 
 // Looks of the entry box.

@@ -1,22 +1,47 @@
-// The main window's life: loading, activation and start-up.
+// The main window's life: loading, activation, start-up and closing.
+#include <algorithm>
+
+#include "engine/field_display.h"
 #include "input/number_text.h"
 #include "shell/fm_main.h"
+#include "shell/settings_file.h"
 
 namespace velmor {
 
 void FmMain::Form_Load() {
     platform_.seedRandomFromClock();
     started = 0;
+    pending_ = PendingMarks{};
     ShowFlag();
 }
 
+// Runs at every activation: the first starts the calculator; a later one
+// applies marks the options dialog handed back.
 void FmMain::Form_Activate() {
+    if (!pending_.pendDecMark.empty()) {
+        state.decMark = pending_.pendDecMark;
+        state.thsSep = pending_.pendThsSep;
+        pending_ = PendingMarks{};
+        decAliases = decimalAliases(state.decMark, state.thsSep);
+        // The current value again, in the new marks.
+        const Quantity value = state.entryValue;
+        SetField(state.activeField, true, true,
+                 FormatVal(value.integerPart(), value.fraction(), state.digits, state.decMark,
+                           state.thsSep));
+        // Saved only now, so that the file's entry is written in its marks.
+        SaveSeps();
+    }
     if (started == 0) StartUp();
     txNum.setFocus();
 }
 
+void FmMain::Form_Unload() {
+    SaveSeps();
+}
+
 void FmMain::unloadWindow() {
     if (!windowOpen) return;
+    Form_Unload();
     windowOpen = false;
     platform_.endProgram();
 }
@@ -30,14 +55,46 @@ void FmMain::StartUp() {
     state.thsSep = seps.size() < 2 ? u"" : seps.substr(1, 1);
     decAliases = decimalAliases(state.decMark, state.thsSep);
 
-    SetRnd(1);
-    SetDigit(1);
-    state.activeField = 0;
+    const ReadSettings saved = loadSettings(platform_);
+    applySettings(saved);
+
     state.coveredField = -1;
     state.entryStored = true;
-    SetField(0, true, true, u"0");
+    SetField(saved.field.value_or(0), true, true, saved.entryText.value_or(u"0"));
     Store();
     mnuUndo.setEnabled(false);
+}
+
+// Applies what the settings file holds; every value it lacks keeps its
+// default.
+void FmMain::applySettings(const ReadSettings& saved) {
+    moveWindowOnScreen(saved.left.value_or(0), saved.top.value_or(0));
+    if (saved.decMark) state.decMark = *saved.decMark;
+    if (saved.thsSep) state.thsSep = *saved.thsSep;
+    // Equal marks would make every number unreadable.
+    if (state.thsSep == state.decMark) state.thsSep.clear();
+    decAliases = decimalAliases(state.decMark, state.thsSep);
+
+    state.rndMode = saved.rndMode.value_or(1);
+    SetRnd(state.rndMode);
+    state.digits = saved.digits.value_or(1);
+    SetDigit(state.digits);
+    state.activeField = 0;
+}
+
+// Moves the window, keeping all of it on the screen.
+void FmMain::moveWindowOnScreen(int left, int top) {
+    const Rect frame = platform_.windowFrame();
+    const Rect screen = platform_.screenArea();
+    left = std::max(std::min(left, screen.left + screen.width - frame.width), screen.left);
+    top = std::max(std::min(top, screen.top + screen.height - frame.height), screen.top);
+    platform_.moveWindow(left, top);
+}
+
+void FmMain::SaveSeps() {
+    const Rect frame = platform_.windowFrame();
+    saveSettings(platform_, Settings{frame.left, frame.top, state.decMark, state.thsSep,
+                                     state.rndMode, state.digits, txNum.text(), state.activeField});
 }
 
 }  // namespace velmor

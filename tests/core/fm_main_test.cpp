@@ -7,6 +7,7 @@
 #include "engine/field_display.h"
 #include "input/number_text.h"
 #include "scenario/scripted_platform.h"
+#include "shell/settings_file.h"
 
 namespace velmor {
 namespace {
@@ -27,7 +28,8 @@ protected:
     }
 
     scenario::ScriptedPlatform platform;
-    FmMain form{platform};
+    PendingMarks pending;
+    FmMain form{platform, pending};
 };
 
 TEST_F(FmMainTest, SetFieldOutsideTheFieldsChangesNothing) {
@@ -134,6 +136,37 @@ TEST_F(FmMainTest, SixtyStoresKeepTheFiftyNewest) {
         form.mnuUndo.click();
     EXPECT_EQ(form.txNum.text(), u"n1");
     EXPECT_FALSE(form.mnuUndo.enabled());
+}
+
+TEST_F(FmMainTest, HandedBackMarksShowTheEntryAgainAndAreSavedAtOnce) {
+    form.SetField(1, true, true, u"1234.5678");
+    pending.pendDecMark = u",";
+    pending.pendThsSep = u".";
+    form.Form_Activate();
+    EXPECT_EQ(form.txNum.text(), u"1.234,5");
+    EXPECT_EQ(form.state.entryValue, Quantity::fromCount(1234'5000));
+    EXPECT_EQ(form.state.activeField, 1);
+    EXPECT_TRUE(pending.pendDecMark.empty() && pending.pendThsSep.empty());
+    const ReadSettings saved = loadSettings(platform);
+    EXPECT_EQ(saved.decMark, u",");
+    EXPECT_EQ(saved.thsSep, u".");
+    EXPECT_EQ(saved.entryText, u"1.234,5");  // the entry in the marks it is saved with
+}
+
+TEST_F(FmMainTest, AnEntryThatDoesNotParseComesBackAsItsCode) {
+    form.SetField(1, true, true, u"1..2");
+    pending.pendDecMark = u"'";
+    form.Form_Activate();
+    EXPECT_EQ(form.txNum.text(), u"-3'0");
+    EXPECT_EQ(form.decAliases, u",.");
+    EXPECT_FALSE(form.state.entryValid);
+}
+
+TEST_F(FmMainTest, ASeparatorWithoutADecimalMarkAppliesNothing) {
+    pending.pendThsSep = u"'";
+    form.Form_Activate();
+    EXPECT_EQ(form.state.thsSep, u",");
+    EXPECT_FALSE(findSettingsFile(platform));
 }
 
 struct FilterCase {

@@ -8,10 +8,10 @@
 namespace velmor {
 namespace {
 
-scenario::ScriptedPlatform FixedMarks(RegionalMarks marks) {
+std::u16string sysSepsFor(RegionalMarks marks) {
     scenario::ScriptedPlatform platform;
     platform.marks = std::move(marks);
-    return platform;
+    return GetSysSeps(platform);
 }
 
 constexpr std::int64_t kUnit = Quantity::kScale;
@@ -86,11 +86,11 @@ TEST(ParseTest, SurvivesHugeAndControlTexts) {
 }
 
 TEST(SystemSeparators, TakeTheCharacterNextToTheDigits) {
-    EXPECT_EQ(GetSysSeps(FixedMarks({u".", u","})), u".,");
-    EXPECT_EQ(GetSysSeps(FixedMarks({u",", u"."})), u",.");
-    EXPECT_EQ(GetSysSeps(FixedMarks({u".", u""})), u".");
-    EXPECT_EQ(GetSysSeps(FixedMarks({u",", u"\u202F"})), u",\u202F");
-    EXPECT_EQ(GetSysSeps(FixedMarks({u"ab", u"xy"})), u"by");
+    EXPECT_EQ(sysSepsFor({u".", u","}), u".,");
+    EXPECT_EQ(sysSepsFor({u",", u"."}), u",.");
+    EXPECT_EQ(sysSepsFor({u".", u""}), u".");
+    EXPECT_EQ(sysSepsFor({u",", u"\u202F"}), u",\u202F");
+    EXPECT_EQ(sysSepsFor({u"ab", u"xy"}), u"by");
     EXPECT_EQ(systemDecimalMark(u",."), u',');
     EXPECT_EQ(systemDecimalMark(u""), u'.');
 }

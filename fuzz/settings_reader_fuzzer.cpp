@@ -1,0 +1,53 @@
+// Feeds arbitrary bytes to the settings reader as a config.ini would reach
+// it, and checks that what it keeps is usable and that writing it out again
+// reads back as written.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "engine/unit_table.h"
+#include "shell/settings_text.h"
+#include "shell/text_encoding.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+bool usableMark(const std::optional<std::u16string>& mark) {
+    if (!mark) return true;
+    if (mark->empty()) return false;
+    for (const char16_t c : *mark) {
+        if ((c >= u'0' && c <= u'9') || c < 0x20) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using namespace velmor;
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const ReadSettings read =
+        parseSettings(detectEncoding(bytes) == Encoding::Windows1252 ? decodeWindows1252(bytes)
+                                                                     : decodeUtf8(bytes));
+    check(!read.field || isFieldIndex(*read.field));
+    check(usableMark(read.decMark) && usableMark(read.thsSep));
+
+    // Positions travel as single-precision numbers.
+    const auto single = [](std::int32_t v) {
+        return static_cast<std::int32_t>(static_cast<double>(static_cast<float>(v)));
+    };
+    const Settings kept{read.left.value_or(0),         read.top.value_or(0),
+                        read.decMark.value_or(u"."),   read.thsSep.value_or(u","),
+                        read.rndMode.value_or(1),      read.digits.value_or(1),
+                        read.entryText.value_or(u"0"), read.field.value_or(0)};
+    const ReadSettings again = parseSettings(formatSettings(kept));
+    check(again.left == single(kept.left) && again.top == single(kept.top));
+    check(again.decMark == kept.decMark && again.thsSep == kept.thsSep);
+    check(again.rndMode == kept.rndMode && again.digits == kept.digits);
+    check(again.entryText == kept.entryText && again.field == kept.field);
+    return 0;
+}

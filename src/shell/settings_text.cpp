@@ -1,0 +1,151 @@
+#include "shell/settings_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <tuple>
+#include <vector>
+
+#include "engine/unit_table.h"
+
+namespace velmor {
+namespace {
+
+constexpr std::u16string_view kLineEnd = u"\r\n";
+constexpr char16_t kByteOrderMark = 0xFEFF;
+
+std::u16string widen(std::string_view ascii) {
+    return {ascii.begin(), ascii.end()};
+}
+
+// A position as a single-precision number: whole numbers without a point.
+std::u16string formatSingle(std::int32_t value) {
+    std::array<char, 32> buffer{};
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<float>(value)).ptr;
+    return widen(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
+}
+
+std::u16string quoted(std::u16string_view text) {
+    return u"\"" + std::u16string(text) + u"\"";
+}
+
+std::u16string_view trim(std::u16string_view text) {
+    const auto first = text.find_first_not_of(u' ');
+    if (first == std::u16string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
+}
+
+std::vector<std::u16string_view> splitLines(std::u16string_view text) {
+    if (!text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
+    std::vector<std::u16string_view> lines;
+    while (!text.empty()) {
+        const auto end = text.find(u'\n');
+        std::u16string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::u16string_view::npos) break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+// A decimal number (optional minus, fraction, exponent) rounded to the
+// nearest whole number, halves to even; nullopt when it does not parse or
+// fit in T.
+template <typename T>
+std::optional<T> readInteger(std::u16string_view field) {
+    field = trim(field);
+    std::string ascii;
+    for (const char16_t c : field) {
+        if (c > 0x7F) return std::nullopt;
+        ascii += static_cast<char>(c);
+    }
+    double value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (ascii.empty() || error != std::errc() || end != ascii.data() + ascii.size()) {
+        return std::nullopt;
+    }
+    value = std::nearbyint(value);
+    if (!(value >= std::numeric_limits<T>::min() && value <= std::numeric_limits<T>::max())) {
+        return std::nullopt;
+    }
+    return static_cast<T>(value);
+}
+
+// The first text field of a line and what follows it. A quoted field runs to
+// the last double quote of the line; an unquoted one to the first comma.
+std::pair<std::u16string_view, std::u16string_view> readText(std::u16string_view line) {
+    line = line.substr(std::min(line.find_first_not_of(u' '), line.size()));
+    if (!line.empty() && line.front() == u'"') {
+        const auto close = line.find_last_of(u'"');
+        if (close == 0) return {line.substr(1), {}};
+        std::u16string_view rest = trim(line.substr(close + 1));
+        if (!rest.empty() && rest.front() == u',') rest.remove_prefix(1);
+        return {line.substr(1, close - 1), rest};
+    }
+    const auto comma = line.find(u',');
+    const std::u16string_view rest =
+        comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(comma + 1);
+    return {trim(line.substr(0, comma)), rest};
+}
+
+template <typename T>
+std::pair<std::optional<T>, std::optional<T>> readPair(std::u16string_view line) {
+    const auto comma = line.find(u',');
+    if (comma == std::u16string_view::npos) return {readInteger<T>(line), std::nullopt};
+    return {readInteger<T>(line.substr(0, comma)), readInteger<T>(line.substr(comma + 1))};
+}
+
+// A mark that would make numbers unreadable is not taken.
+std::optional<std::u16string> usableMark(std::u16string_view mark) {
+    if (mark.empty()) return std::nullopt;
+    for (const char16_t c : mark) {
+        if ((c >= u'0' && c <= u'9') || c < 0x20 || c == 0x7F) return std::nullopt;
+    }
+    return std::u16string(mark);
+}
+
+}  // namespace
+
+std::u16string formatSettings(const Settings& settings) {
+    std::u16string text = u"Velmor (" + std::u16string(kMakerWebAddress) + u")";
+    text += kLineEnd;
+    text += formatSingle(settings.left) + u"," + formatSingle(settings.top);
+    text += kLineEnd;
+    text += quoted(settings.decMark);
+    text += kLineEnd;
+    text += quoted(settings.thsSep);
+    text += kLineEnd;
+    text += widen(std::to_string(settings.rndMode)) + u"," + widen(std::to_string(settings.digits));
+    text += kLineEnd;
+    text += quoted(settings.entryText) + u"," + widen(std::to_string(settings.field));
+    text += kLineEnd;
+    return text;
+}
+
+ReadSettings parseSettings(std::u16string_view text) {
+    const std::vector<std::u16string_view> lines = splitLines(text);
+    const auto line = [&](std::size_t number) {
+        return number <= lines.size() ? std::optional(lines[number - 1]) : std::nullopt;
+    };
+
+    ReadSettings read;  // line 1, the title, is skipped whatever it holds
+    if (const auto position = line(2))
+        std::tie(read.left, read.top) = readPair<std::int32_t>(*position);
+    if (const auto mark = line(3)) read.decMark = usableMark(readText(*mark).first);
+    if (const auto mark = line(4)) read.thsSep = usableMark(readText(*mark).first);
+    if (const auto rounding = line(5)) {
+        std::tie(read.rndMode, read.digits) = readPair<std::int16_t>(*rounding);
+    }
+    if (const auto entry = line(6)) {
+        const auto [entryText, rest] = readText(*entry);
+        read.entryText = std::u16string(entryText);
+        read.field = readInteger<std::int16_t>(rest);
+        if (read.field && !isFieldIndex(*read.field)) read.field.reset();
+    }
+    return read;
+}
+
+}  // namespace velmor

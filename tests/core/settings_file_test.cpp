@@ -1,0 +1,146 @@
+#include "shell/settings_file.h"
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <thread>
+
+#include "scenario/scripted_platform.h"
+#include "shell/atomic_file.h"
+
+namespace velmor {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void put(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+int temporariesBeside(const fs::path& file) {
+    int count = 0;
+    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
+        count += entry.path() != file;
+    }
+    return count;
+}
+
+const Settings kSettings{15, 30, u",", u".", 1, 2, u"1.234,5", 3};
+
+class SettingsFileTest : public ::testing::Test {
+protected:
+    fs::path programFile() const { return platform.programFolder() / kSettingsFileName; }
+    fs::path userFile() const { return platform.userConfigFolder() / kSettingsFileName; }
+
+    scenario::ScriptedPlatform platform;
+};
+
+TEST_F(SettingsFileTest, GoesToTheProgramFolderOrElseTheUsersFolder) {
+    EXPECT_FALSE(findSettingsFile(platform));
+    platform.programFolderWritable = false;
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(findSettingsFile(platform), userFile());
+    EXPECT_EQ(loadSettings(platform).entryText, u"1.234,5");
+
+    // A file in the program's folder comes first, and is written where it is.
+    platform.programFolderWritable = true;
+    put(programFile(), "t\r\n1,2\r\n");
+    EXPECT_EQ(loadSettings(platform).left, 1);
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(loadSettings(platform).left, 15);
+}
+
+TEST_F(SettingsFileTest, WritesWindows1252UnlessAMarkDoesNotFit) {
+    ASSERT_TRUE(saveSettings(platform, Settings{0, 0, u"\u00B7", u"\u00A0", 1, 1, u"1", 0}));
+    EXPECT_EQ(
+        contents(programFile()),
+        "Velmor (https://velmor.example)\r\n0,0\r\n\"\xB7\"\r\n\"\xA0\"\r\n1,1\r\n\"1\",0\r\n");
+    ASSERT_TRUE(saveSettings(platform, Settings{0, 0, u",", u"\u202F", 1, 1, u"1", 0}));
+    EXPECT_NE(contents(programFile()).find("\r\n\"\xE2\x80\xAF\"\r\n"), std::string::npos);
+    EXPECT_EQ(loadSettings(platform).thsSep, u"\u202F");
+}
+
+TEST_F(SettingsFileTest, ADirectoryInThePlaceOfTheFileIsNeitherReadNorReplaced) {
+    fs::create_directory(programFile());
+    EXPECT_FALSE(loadSettings(platform).left);
+    EXPECT_FALSE(saveSettings(platform, kSettings));
+    EXPECT_TRUE(fs::is_directory(programFile()));
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+}
+
+TEST_F(SettingsFileTest, AFolderThatCannotHoldFilesGetsNothing) {
+    const fs::path notAFolder = platform.programFolder() / "plain";
+    put(notAFolder, "x");
+    EXPECT_FALSE(replaceFileAtomically(notAFolder / kSettingsFileName, "bytes"));
+    EXPECT_EQ(contents(notAFolder), "x");
+}
+
+TEST_F(SettingsFileTest, ReadsOnlyTheStartOfAHugeFile) {
+    put(programFile(), std::string(10 << 20, 'x') + "\r\n5,5\r\n");
+    const auto started = std::chrono::steady_clock::now();
+    const ReadSettings read = loadSettings(platform);
+    EXPECT_FALSE(read.left);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+}
+
+// Runs `body` in a child process and returns how it ended.
+template <typename Body>
+int inChild(Body body) {
+    const pid_t child = ::fork();
+    if (child == 0) _exit(body());
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return status;
+}
+
+TEST_F(SettingsFileTest, AWriteCutShortLeavesThePreviousFileAsItWas) {
+    const std::string previous = "t\r\n1,2\r\n\".\"\r\n";
+    put(programFile(), previous);
+    const int status = inChild([&] {
+        ::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        return replaceFileAtomically(programFile(), std::string(64 * 1024, 'n')) ? 1 : 0;
+    });
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the cut-short write was reported as done";
+    EXPECT_EQ(contents(programFile()), previous);
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+}
+
+TEST_F(SettingsFileTest, AKilledSaveLeavesTheOldOrTheNewFile) {
+    const std::string oldBytes(256 * 1024, 'o');
+    const std::string newBytes(512 * 1024, 'n');
+    for (int round = 0; round < 12; ++round) {
+        put(programFile(), oldBytes);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (;;)
+                replaceFileAtomically(programFile(), newBytes);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500 + 700 * round));
+        ::kill(child, SIGKILL);
+        ::waitpid(child, nullptr, 0);
+        const std::string now = contents(programFile());
+        EXPECT_TRUE(now == oldBytes || now == newBytes) << "a mix after round " << round;
+        // What the killed save left beside the file goes at the next start.
+        loadSettings(platform);
+        EXPECT_EQ(temporariesBeside(programFile()), 0);
+    }
+}
+
+}  // namespace
+}  // namespace velmor

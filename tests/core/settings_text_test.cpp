@@ -1,0 +1,132 @@
+#include "shell/settings_text.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "shell/text_encoding.h"
+
+namespace velmor {
+namespace {
+
+using namespace std::string_view_literals;
+
+const std::u16string kTitle = u"Velmor (https://velmor.example)\r\n";
+
+TEST(SettingsText, WritesSixLinesInTheirFixedForm) {
+    const Settings settings{1500, -45, u",", u"\u00A0", 0, 3, u"1\u00A0234,5", 2};
+    EXPECT_EQ(formatSettings(settings), kTitle +
+                                            u"1500,-45\r\n"
+                                            u"\",\"\r\n"
+                                            u"\"\u00A0\"\r\n"
+                                            u"0,3\r\n"
+                                            u"\"1\u00A0234,5\",2\r\n");
+    EXPECT_EQ(formatSettings(Settings{0, 0, u".", u"", 1, 1, u"", 0}),
+              kTitle + u"0,0\r\n\".\"\r\n\"\"\r\n1,1\r\n\"\",0\r\n");
+}
+
+TEST(SettingsText, ReadsBackEveryMarkAndEntryAsWritten) {
+    const std::u16string marks[] = {u".", u",", u":",      u"-",  u"|",  u"\u00B7", u"\u2022",
+                                    u"*", u"'", u"\u00A0", u"\"", u"ab", u" "};
+    for (const std::u16string& mark : marks) {
+        const Settings written{7, 8, mark, u"x", 2, 0, u"1" + mark + u"5,\"q\"", 8};
+        const ReadSettings read = parseSettings(formatSettings(written));
+        EXPECT_EQ(read.decMark, mark);
+        EXPECT_EQ(read.thsSep, u"x");
+        EXPECT_EQ(read.entryText, written.entryText);
+        EXPECT_EQ(read.left, 7);
+        EXPECT_EQ(read.top, 8);
+        EXPECT_EQ(read.rndMode, 2);
+        EXPECT_EQ(read.digits, 0);
+        EXPECT_EQ(read.field, 8);
+    }
+}
+
+struct ReadCase {
+    const char* what;
+    std::u16string text;
+    ReadSettings expected;
+};
+
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class ReadTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadTest, KeepsWhatItCanAndLeavesTheRestEmpty) {
+    const ReadCase& c = GetParam();
+    const ReadSettings read = parseSettings(c.text);
+    EXPECT_EQ(read.left, c.expected.left);
+    EXPECT_EQ(read.top, c.expected.top);
+    EXPECT_EQ(read.decMark, c.expected.decMark);
+    EXPECT_EQ(read.thsSep, c.expected.thsSep);
+    EXPECT_EQ(read.rndMode, c.expected.rndMode);
+    EXPECT_EQ(read.digits, c.expected.digits);
+    EXPECT_EQ(read.entryText, c.expected.entryText);
+    EXPECT_EQ(read.field, c.expected.field);
+}
+
+const std::u16string kSix = u"t\r\n10,20\r\n\",\"\r\n\".\"\r\n0,2\r\n\"5\",3\r\n";
+const ReadSettings kSixRead{10, 20, u",", u".", 0, 2, u"5", 3};
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ReadTest,
+    ::testing::Values(
+        ReadCase{"empty", u"", {}}, ReadCase{"title only", u"t\r\n", {}},
+        ReadCase{"two lines", u"t\r\n10,20\r\n", {10, 20}},
+        ReadCase{"three lines", u"t\r\n10,20\r\n\",\"", {10, 20, u","}},
+        ReadCase{"four lines", u"t\r\n10,20\r\n\",\"\r\n\".\"\r\n", {10, 20, u",", u"."}},
+        ReadCase{
+            "five lines", u"t\r\n10,20\r\n\",\"\r\n\".\"\r\n0,2\r\n", {10, 20, u",", u".", 0, 2}},
+        ReadCase{"six lines", kSix, kSixRead},
+        ReadCase{"extra lines", kSix + u"more\r\nand more\r\n", kSixRead},
+        ReadCase{"byte order mark", u"\uFEFF" + kSix, kSixRead},
+        ReadCase{"LF endings", u"t\n10,20\n\",\"\n\".\"\n0,2\n\"5\",3\n", kSixRead},
+        ReadCase{"spaces and fractions", u"t\r\n 10.4 , 19.5 \r\n", {10, 20}},
+        ReadCase{"halves to even", u"t\r\n10.5,11.5\r\n", {10, 12}},
+        ReadCase{"out of range",
+                 u"t\r\n3000000000,1e12\r\n\".\"\r\n\".\"\r\n40000,-40000\r\n",
+                 {std::nullopt, std::nullopt, u".", u".", std::nullopt, std::nullopt}},
+        ReadCase{"not numbers",
+                 u"t\r\nleft,0x10\r\n\".\"\r\n\",\"\r\n+1,\r\n\"7\",two\r\n",
+                 {std::nullopt, std::nullopt, u".", u",", std::nullopt, std::nullopt, u"7"}},
+        ReadCase{"field outside the window",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"7\",9\r\n",
+                 {0, 0, u".", u",", 1, 1, u"7"}},
+        ReadCase{"empty and digit marks", u"t\r\n0,0\r\n\"\"\r\n\"4\"\r\n", {0, 0}},
+        ReadCase{"control character marks",
+                 std::u16string(u"t\r\n0,0\r\n\"\t\"\r\n\"\0\"\r\n"sv),
+                 {0, 0}},
+        ReadCase{"quote as a mark", u"t\r\n0,0\r\n\"\"\"\r\n", {0, 0, u"\""}},
+        ReadCase{"unquoted texts",
+                 u"t\r\n0,0\r\n;\r\n'\r\n1,1\r\n12,4\r\n",
+                 {0, 0, u";", u"'", 1, 1, u"12", 4}},
+        ReadCase{"unterminated quote", u"t\r\n0,0\r\n\"#\r\n", {0, 0, u"#"}}));
+
+TEST(SettingsText, ReadsAWindows1252FileAndAUtf8File) {
+    const std::string windows = "t\r\n0,0\r\n\"\xB7\"\r\n\"\xA0\"\r\n";
+    EXPECT_EQ(detectEncoding(windows), Encoding::Windows1252);
+    EXPECT_EQ(parseSettings(decodeWindows1252(windows)).decMark, u"\u00B7");
+    EXPECT_EQ(parseSettings(decodeWindows1252(windows)).thsSep, u"\u00A0");
+
+    const std::string utf8 = "t\r\n0,0\r\n\"\xC2\xB7\"\r\n\"\xE2\x80\xAF\"\r\n";
+    EXPECT_EQ(detectEncoding(utf8), Encoding::Utf8);
+    EXPECT_EQ(parseSettings(decodeUtf8(utf8)).thsSep, u"\u202F");
+    EXPECT_EQ(detectEncoding("t\r\n0,0\r\n"), Encoding::Ascii);
+}
+
+TEST(TextEncoding, RoundTripsWhatEachEncodingHolds) {
+    const std::u16string western = u"\u20AC\u2022\u00B7\u00A0\u00FF\u0081";
+    EXPECT_EQ(decodeWindows1252(encodeWindows1252(western).value()), western);
+    EXPECT_FALSE(encodeWindows1252(u"\u202F").has_value());
+    const std::u16string wide = u"\u202F\U0001F600\u00E9";
+    EXPECT_EQ(decodeUtf8(encodeUtf8(wide)), wide);
+    EXPECT_EQ(decodeUtf8("a\xFF\xC0\xAF"
+                         "b"),
+              u"a\uFFFD\uFFFD\uFFFDb");
+    EXPECT_EQ(encodeUtf8(u"\xD800"), "\xEF\xBF\xBD");
+}
+
+}  // namespace
+}  // namespace velmor
