@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "controls/font.h"
 #include "controls/geometry.h"
 
 namespace velmor {
@@ -14,6 +15,8 @@ struct Label {
     std::u16string toolTip;
     Rgb fore;
     bool visible = true;
+    Font font = {};
+    Alignment alignment = Alignment::Left;
 };
 
 }  // namespace velmor

@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/font.h"
 #include "controls/geometry.h"
 
 namespace velmor {
@@ -45,7 +46,8 @@ public:
     Rect geometry;
     Rgb back{255, 255, 255};
     Rgb fore;
-    double fontSize = 8.25;  // points
+    Font font;
+    Alignment alignment = Alignment::Left;
     int maxLength = kUnlimited;
 
     std::function<void()> onChange;

@@ -37,7 +37,7 @@ void FmMain::SetField(int nx, bool fl, bool ena, std::u16string vl) {
 
     const Rect frame = shNum[field].geometry;
     txNum.geometry = {frame.left, frame.top - kTwipsPerPixel, frame.width, kEntryHeight};
-    txNum.fontSize = kEntryFontSize;
+    txNum.font.points = kEntryFontSize;
     txNum.setVisible(true);
     txNum.setEnabled(ena);
 

@@ -43,6 +43,11 @@ public:
     virtual Rect windowFrame() const = 0;
     virtual void moveWindow(int left, int top) = 0;
     virtual Rect screenArea() const = 0;
+
+    // Shows the options dialog modally over the main window. It returns once
+    // the dialog is closed, or, where no toolkit waits, once it is open; in
+    // both cases the main window is activated again when the dialog closes.
+    virtual void showOptionsDialog() = 0;
 };
 
 }  // namespace velmor

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "options/fm_options.h"
 #include "scenario/scenario_text.h"
 #include "scenario/scripted_platform.h"
 #include "scenario/snapshot.h"
@@ -96,7 +97,9 @@ std::string canonical(const std::string& value) {
 
 class Session {
 public:
-    Session(std::string file, std::ostream& out) : file_(std::move(file)), out_(out) {}
+    Session(std::string file, std::ostream& out) : file_(std::move(file)), out_(out) {
+        platform_.onShowOptions = [this] { openOptions(); };
+    }
 
     // Runs one line; false when the line is not understood.
     bool run(int lineNumber, const Words& words);
@@ -108,6 +111,9 @@ private:
     bool click(const Words& words);
     bool menu(const std::string& name);
     bool press(const Words& words);
+    bool dialog(const Words& words);
+    void openOptions();
+    bool optionsOpen() const { return options_ && options_->isOpen(); }
     void expect(int lineNumber, const Words& words);
     bool pressKey(const std::string& chord);
     void deliverKey(Key key, int modifiers);
@@ -117,13 +123,14 @@ private:
     ScriptedPlatform platform_;
     PendingMarks pending_;
     std::unique_ptr<FmMain> main_;
+    std::unique_ptr<FmOptions> options_;  // made at the first opening, kept for the run
     int failures_ = 0;
 };
 
 bool Session::run(int lineNumber, const Words& words) {
     const std::string& command = words[0];
     if (command == "dump") {
-        for (const std::string& line : snapshot(main_.get(), platform_, pending_))
+        for (const std::string& line : snapshot(main_.get(), options_.get(), platform_, pending_))
             out_ << line << '\n';
         return words.size() == 1;
     }
@@ -141,7 +148,14 @@ bool Session::run(int lineNumber, const Words& words) {
         return platform_.clipboard.has_value();
     }
     if (!main_) return setUp(words);
-    if (!main_->windowOpen) return isMainWindowCommand(command);  // refused: the window is gone
+    if (command == "dlg") {
+        if (!optionsOpen()) return words.size() >= 2;  // refused: the dialog is not open
+        const bool understood = dialog(words);
+        if (!optionsOpen()) main_->Form_Activate();  // the dialog closed
+        return understood;
+    }
+    // Refused while the modal dialog is open, or once the window is gone.
+    if (optionsOpen() || !main_->windowOpen) return isMainWindowCommand(command);
     return act(words);
 }
 
@@ -293,11 +307,10 @@ bool Session::click(const Words& words) {
 }
 
 bool Session::menu(const std::string& name) {
-    const std::map<std::string, MenuItem*> items{{"Exit", &main_->mnuExit},
-                                                 {"Copy", &main_->mnuEditCopy},
-                                                 {"Paste", &main_->mnuEditPaste},
-                                                 {"Undo", &main_->mnuUndo},
-                                                 {"Redo", &main_->mnuRedo}};
+    const std::map<std::string, MenuItem*> items{
+        {"Exit", &main_->mnuExit},       {"Copy", &main_->mnuEditCopy},
+        {"Paste", &main_->mnuEditPaste}, {"Undo", &main_->mnuUndo},
+        {"Redo", &main_->mnuRedo},       {"Config", &main_->mnuHelpConfig}};
     const auto it = items.find(name);
     if (it == items.end()) return false;
     it->second->click();
@@ -367,10 +380,80 @@ void Session::deliverKey(Key key, int modifiers) {
     }
 }
 
+void Session::openOptions() {
+    if (!options_) options_ = std::make_unique<FmOptions>(platform_, pending_);
+    options_->load();
+    options_->Form_Activate();
+}
+
+// What the user does in the options dialog.
+bool Session::dialog(const Words& words) {
+    FmOptions& dlg = *options_;
+    const std::string& action = words.size() > 1 ? words[1] : "";
+    const auto side = [&](const std::string& word) -> std::optional<bool> {  // true: decimal
+        if (word == "dec") return true;
+        if (word == "ths") return false;
+        return std::nullopt;
+    };
+    if (action == "pick" && words.size() == 4) {
+        const auto decimal = side(words[2]);
+        const auto index = number(words[3]);
+        ComboBox& list = decimal.value_or(true) ? dlg.cbDec : dlg.cbThs;
+        if (!decimal || !index || *index < 0 || *index >= list.listCount()) return false;
+        dlg.focusOn(*decimal ? OptionsFocus::cbDec : OptionsFocus::cbThs);
+        list.setListIndex(*index);
+        return true;
+    }
+    if ((action == "type" && words.size() == 4) || (action == "clear" && words.size() == 3)) {
+        const auto decimal = side(words[2]);
+        if (!decimal) return false;
+        const auto typed = action == "type" ? unquote(words[3]) : std::u16string();
+        if (!typed || (action == "type" && typed->size() != 1)) return false;
+        TextBox& box = *decimal ? dlg.txDec : dlg.txThs;
+        if (!box.enabled()) return true;  // a closed box takes no input
+        dlg.focusOn(*decimal ? OptionsFocus::txDec : OptionsFocus::txThs);
+        if (action == "clear") {
+            box.replaceByUser(u"");
+        } else {
+            box.setSelection(0, 99);  // one character: the typed one replaces it
+            box.typeCharacter(typed->front());
+        }
+        return true;
+    }
+    if (action == "focus" && words.size() == 3) {
+        const std::map<std::string, OptionsFocus> targets{
+            {"cbDec", OptionsFocus::cbDec},         {"txDec", OptionsFocus::txDec},
+            {"cbThs", OptionsFocus::cbThs},         {"txThs", OptionsFocus::txThs},
+            {"cmOptExit", OptionsFocus::cmOptExit}, {"cmOptCancel", OptionsFocus::cmOptCancel}};
+        const auto it = targets.find(words[2]);
+        if (it == targets.end()) return false;
+        const bool disabledBox = (it->second == OptionsFocus::txDec && !dlg.txDec.enabled()) ||
+                                 (it->second == OptionsFocus::txThs && !dlg.txThs.enabled()) ||
+                                 (it->second == OptionsFocus::cmOptExit && !dlg.cmOptExit.enabled);
+        if (!disabledBox) dlg.focusOn(it->second);
+        return true;
+    }
+    if (words.size() != 2) return false;
+    if (action == "ok") {
+        dlg.clickButton(OptionsFocus::cmOptExit);
+    } else if (action == "cancel") {
+        dlg.clickButton(OptionsFocus::cmOptCancel);
+    } else if (action == "enter") {
+        dlg.pressEnter();
+    } else if (action == "esc") {
+        dlg.pressEscape();
+    } else if (action == "close") {
+        dlg.closeBox();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void Session::expect(int lineNumber, const Words& words) {
     const auto [tag, firstPair] = tagOf(words, 1);
     std::optional<std::string> tagged;
-    for (const std::string& line : snapshot(main_.get(), platform_, pending_)) {
+    for (const std::string& line : snapshot(main_.get(), options_.get(), platform_, pending_)) {
         const Words lineWords = splitWords(line).value_or(Words{});
         if (tagOf(lineWords, 0).first != tag) continue;
         tagged = line;

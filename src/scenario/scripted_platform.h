@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,6 +32,9 @@ public:
     Rect windowFrame() const override { return frame; }
     void moveWindow(int left, int top) override;
     Rect screenArea() const override { return screen; }
+    void showOptionsDialog() override {
+        if (onShowOptions) onShowOptions();
+    }
 
     RegionalMarks marks{u".", u","};
     std::optional<std::u16string> clipboard;
@@ -40,6 +44,7 @@ public:
     // A 513 x 241 pixel client area with its border, caption and menu bar.
     Rect frame{0, 0, 521 * kTwipsPerPixel, 289 * kTwipsPerPixel};
     Rect screen{0, 0, 1920 * kTwipsPerPixel, 1080 * kTwipsPerPixel};
+    std::function<void()> onShowOptions;  // opens the dialog without waiting for it
 
 private:
     std::filesystem::path programFolder_;

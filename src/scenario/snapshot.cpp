@@ -1,5 +1,7 @@
 #include "scenario/snapshot.h"
 
+#include <tuple>
+
 #include "input/number_text.h"
 #include "scenario/scenario_text.h"
 #include "shell/atomic_file.h"
@@ -124,13 +126,47 @@ void addConfigLines(const ScriptedPlatform& platform, std::vector<std::string>& 
     }
 }
 
+const char* focusName(OptionsFocus focus) {
+    switch (focus) {
+        case OptionsFocus::cbDec:
+            return "cbDec";
+        case OptionsFocus::txDec:
+            return "txDec";
+        case OptionsFocus::cbThs:
+            return "cbThs";
+        case OptionsFocus::txThs:
+            return "txThs";
+        case OptionsFocus::cmOptExit:
+            return "cmOptExit";
+        case OptionsFocus::cmOptCancel:
+            return "cmOptCancel";
+    }
+    return "";
+}
+
+void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
+    lines.push_back("fmOptions optDecMark=" + quote(dialog.optDecMark) + " optThsSep=" +
+                    quote(dialog.optThsSep) + " otherDec=" + quote(dialog.otherDec) +
+                    " otherThs=" + quote(dialog.otherThs) + " focus=" + focusName(dialog.focus()));
+    for (const auto& [name, list, box] : {std::tuple{"Dec", &dialog.cbDec, &dialog.txDec},
+                                          std::tuple{"Ths", &dialog.cbThs, &dialog.txThs}}) {
+        lines.push_back(std::string("cb") + name + " index=" + std::to_string(list->listIndex()) +
+                        " back=" + colour(list->back));
+        lines.push_back(std::string("tx") + name + " text=" + quote(box->text()) +
+                        " enabled=" + flag(box->enabled()) + " back=" + colour(box->back));
+    }
+    lines.push_back("lbSample caption=" + quote(dialog.lbSample.caption));
+    lines.push_back("cmOptExit enabled=" + flag(dialog.cmOptExit.enabled));
+}
+
 }  // namespace
 
-std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform,
-                                  const PendingMarks& pending) {
+std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
+                                  const ScriptedPlatform& platform, const PendingMarks& pending) {
     std::vector<std::string> lines;
     const bool open = main && main->windowOpen;
     if (open) addMainWindowLines(*main, lines);
+    if (options && options->isOpen()) addOptionsLines(*options, lines);
     lines.push_back("pending dec=" + quote(pending.pendDecMark) +
                     " ths=" + quote(pending.pendThsSep));
     lines.push_back("window open=" + flag(open) + " left=" + std::to_string(platform.frame.left) +

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "options/fm_options.h"
 #include "scenario/scripted_platform.h"
 #include "shell/fm_main.h"
 #include "shell/pending_marks.h"
@@ -10,9 +11,9 @@
 namespace velmor::scenario {
 
 // One line per control model and piece of state: its tag, then KEY=VALUE
-// pairs separated by single spaces. The main window's lines appear only
-// while it is open (main is not null).
-std::vector<std::string> snapshot(const FmMain* main, const ScriptedPlatform& platform,
-                                  const PendingMarks& pending);
+// pairs separated by single spaces. A window's lines appear only while it
+// is open.
+std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
+                                  const ScriptedPlatform& platform, const PendingMarks& pending);
 
 }  // namespace velmor::scenario

@@ -95,6 +95,11 @@ constexpr int kUnitHeight = 270;
 constexpr Rgb kFrameGrey{240, 240, 240};
 constexpr Rgb kNumberNavy{0, 0, 128};
 
+const Font kNumberFont{u"Microsoft Sans Serif", 11.25, true};
+const Font kDecimalsFont{u"Microsoft Sans Serif", 9.75, true};
+// Its "t" and "u" draw the up and down triangles of the rounding markers.
+const Font kMarkerFont{u"Marlett", 11.25, false};
+
 constexpr int kOptionTop = 2880;
 constexpr int kOptionHeight = 375;
 
@@ -104,22 +109,28 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const FieldLayout& at = kFieldLayout[i];
         shNum[i] = Shape{at.frame, kFrameGrey, true};
-        lbNum[i] = Label{at.number, {}, {}, kNumberNavy, true};
+        lbNum[i] = Label{at.number, {}, {}, kNumberNavy, true, kNumberFont, Alignment::Right};
         // The byte count has no decimals to show: its decimals label stays hidden.
-        lbDec[i] = Label{at.decimals, {}, {}, kNumberNavy, i != 0};
-        lbSign[i] =
-            Label{{at.signLeft, at.signTop, kSignSize, kSignSize}, u"u", {}, kTextBlack, true};
+        lbDec[i] = Label{at.decimals, {}, {}, kNumberNavy, i != 0, kDecimalsFont};
+        lbSign[i] = Label{{at.signLeft, at.signTop, kSignSize, kSignSize},
+                          u"u",
+                          {},
+                          kTextBlack,
+                          true,
+                          kMarkerFont};
         lbUnit[i] = Label{{at.unitLeft, at.unitTop, at.unitWidth, kUnitHeight},
                           std::u16string(unitText[i].caption),
                           std::u16string(unitText[i].tooltip),
                           kTextBlack,
-                          true};
+                          true,
+                          kNumberFont};
     }
 
     txNum.setText(u"000");
     txNum.geometry = {2565, 2340, 2535, 315};
     txNum.back = kEntryValid;
-    txNum.fontSize = 11.25;
+    txNum.font = Font{u"Arial", 11.25, true};
+    txNum.alignment = Alignment::Right;
     txNum.maxLength = 25;
     txNum.onChange = [this] { txNum_Change(); };
 
@@ -142,7 +153,12 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     }
 
     pcButtons = PictureBox{{2100, 510, 3405, 525}, {0, 0, 192}, false};
-    lbMark = Label{{1635, 60, 0, 0}, {}, {}, {255, 255, 255}, true};  // sized by its text
+    lbMark = Label{{1635, 60, 0, 0},
+                   {},
+                   {},
+                   {255, 255, 255},
+                   true,  // sized by its text
+                   Font{u"Microsoft Sans Serif", 15.75, true}};
     cmFlag.onTimer = [this] { cmFlag_Timer(); };
 
     for (MenuItem* item : {&mnuEditCopy, &mnuEditPaste, &mnuUndo, &mnuRedo}) {
@@ -153,6 +169,7 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     mnuEditPaste.onClick = [this] { mnuEditPaste_Click(); };
     mnuUndo.onClick = [this] { mnuUndo_Click(); };
     mnuRedo.onClick = [this] { mnuRedo_Click(); };
+    mnuHelpConfig.onClick = [this] { mnuHelpConfig_Click(); };
 }
 
 }  // namespace velmor

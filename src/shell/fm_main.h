@@ -82,6 +82,7 @@ public:
     void mnuEditPaste_Click();
     void mnuUndo_Click();
     void mnuRedo_Click();
+    void mnuHelpConfig_Click();
 
     // The start-up banner's timer.
     void cmFlag_Timer();
@@ -122,6 +123,7 @@ public:
     MenuItem mnuEditPaste{u"&Paste"};
     MenuItem mnuUndo{u"&Undo"};
     MenuItem mnuRedo{u"&Redo"};
+    MenuItem mnuHelpConfig{u"C&onfig"};
 
 private:
     void StartUp();

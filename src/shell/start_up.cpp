@@ -39,6 +39,14 @@ void FmMain::Form_Unload() {
     SaveSeps();
 }
 
+// Opens the options dialog with the marks in force; what it hands back is
+// applied at the next activation.
+void FmMain::mnuHelpConfig_Click() {
+    CalcDx();
+    pending_ = PendingMarks{state.decMark, state.thsSep};
+    platform_.showOptionsDialog();
+}
+
 void FmMain::unloadWindow() {
     if (!windowOpen) return;
     Form_Unload();
