@@ -8,7 +8,4 @@ scripts/ensure-packages.sh "${build_packages[@]}"
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build
 
-if [[ -x build/src/app/velmor ]]; then
-    exec build/src/app/velmor
-fi
-echo "Velmor's core is built; its window does not exist yet, so there is nothing to start."
+exec build/src/app/velmor

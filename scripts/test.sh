@@ -14,7 +14,7 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 echo "== fuzz the entry parser and the settings reader (clang, libFuzzer)"
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DVELMOR_FUZZ=ON -DVELMOR_SANITIZE=ON -DVELMOR_BENCH=OFF >/dev/null
+    -DVELMOR_FUZZ=ON -DVELMOR_SANITIZE=ON -DVELMOR_BENCH=OFF -DVELMOR_UI=OFF >/dev/null
 cmake --build build-fuzz --target calc_text_val_fuzzer settings_reader_fuzzer
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -31,6 +31,6 @@ ctest --test-dir build --output-on-failure -j "$jobs"
 
 echo "== tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMOR_SANITIZE=ON \
-    -DVELMOR_BENCH=OFF >/dev/null
+    -DVELMOR_BENCH=OFF -DVELMOR_UI=OFF >/dev/null
 cmake --build build-asan
 ctest --test-dir build-asan --output-on-failure -j "$jobs"

@@ -152,6 +152,24 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
         chRnd[at].onClick = [this, i] { chRnd_Click(i); };
     }
 
+    const Font headingFont{u"Microsoft Sans Serif", 12.75, false};
+    lbDecimalHeading = Label{{1208, 120, 0, 0}, u"decimal", {}, {0, 0, 192}, true, headingFont};
+    lbBinaryHeading = Label{{5093, 120, 0, 0}, u"binary", {}, {0, 0, 192}, true, headingFont};
+    // The keys that tick each option box, beneath it.
+    const std::array<const char16_t*, kDigitBoxes + kRoundingBoxes> hotKeys{
+        u"X", u"Y", u"Z", u"F1", u"F2", u"F3", u"F4"};
+    for (std::size_t k = 0; k < llHot.size(); ++k) {
+        const Rect box =
+            k < kRoundingBoxes ? chRnd[k].geometry() : chDigit[k - kRoundingBoxes].geometry();
+        llHot[k] = Label{{box.left, box.top + box.height + 15, box.width, 210},
+                         hotKeys[k],
+                         {},
+                         kTextBlack,
+                         true,
+                         Font{},
+                         Alignment::Center};
+    }
+
     pcButtons = PictureBox{{2100, 510, 3405, 525}, {0, 0, 192}, false};
     lbMark = Label{{1635, 60, 0, 0},
                    {},

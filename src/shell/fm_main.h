@@ -115,6 +115,9 @@ public:
     std::array<Label, kFieldCount> lbUnit;
     std::array<CheckBox, kDigitBoxes> chDigit;
     std::array<CheckBox, kRoundingBoxes> chRnd;
+    Label lbDecimalHeading;
+    Label lbBinaryHeading;
+    std::array<Label, kDigitBoxes + kRoundingBoxes> llHot;  // llHot(15)..llHot(21): X Y Z F1..F4
     PictureBox pcButtons;
     Label lbMark;
     Timer cmFlag{1000};

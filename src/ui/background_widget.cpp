@@ -1,0 +1,26 @@
+#include "ui/background_widget.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace velmor::ui {
+
+BackgroundWidget::BackgroundWidget(QWidget* parent)
+    : QWidget(parent), picture_(QStringLiteral(":/velmor/background.svg")) {
+    setAutoFillBackground(true);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(149, 174, 184));
+    setPalette(colours);
+}
+
+void BackgroundWidget::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (picture_.isValid()) picture_.render(&painter, rect());
+}
+
+void BackgroundWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+    emit pressed();
+}
+
+}  // namespace velmor::ui

@@ -1,0 +1,96 @@
+#include "ui/entry_box.h"
+
+#include <QKeyEvent>
+
+#include "ui/key_codes.h"
+#include "ui/qt_convert.h"
+
+namespace velmor::ui {
+
+EntryBox::EntryBox(FmMain& form, QWidget* parent) : QLineEdit(parent), form_(form) {
+    setFrame(true);
+    setMaxLength(form_.txNum.maxLength);
+    connect(this, &QLineEdit::textEdited, this, &EntryBox::takeEdit);
+    connect(this, &QLineEdit::selectionChanged, this, &EntryBox::takeSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::takeSelection);
+}
+
+bool EntryBox::event(QEvent* event) {
+    // Tab and Shift+Tab are commands of the key map, not focus moves.
+    if (event->type() == QEvent::KeyPress) {
+        keyPressEvent(static_cast<QKeyEvent*>(event));
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+    const VirtualKey key = virtualKey(*event);
+    const bool consumed = form_.keyDown(key.code, key.modifiers);
+    const char16_t typed = key.character != 0 ? form_.keyPress(key.character) : 0;
+    if (typed >= 32) form_.txNum.typeCharacter(typed);
+    // The box's own editing: Backspace when its character got through, and
+    // keys that type nothing and that the key map left alone.
+    const bool editing = typed == 8 || (key.character == 0 && !consumed);
+    if (editing && form_.windowOpen) QLineEdit::keyPressEvent(event);
+    event->accept();
+    emit handled();
+}
+
+// A click is a press and a release; the release that ends a double click
+// is no second click.
+void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+    QLineEdit::mouseReleaseEvent(event);
+    takeSelection();
+    if (!releaseEndsDoubleClick_) form_.txNum_Click();
+    releaseEndsDoubleClick_ = false;
+    emit handled();
+}
+
+void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    releaseEndsDoubleClick_ = true;
+    form_.txNum_DblClick();
+    emit handled();
+}
+
+void EntryBox::takeEdit(const QString& text) {
+    if (syncing_) return;
+    form_.txNum.replaceByUser(core(text));
+    takeSelection();
+    emit handled();
+}
+
+void EntryBox::takeSelection() {
+    if (syncing_) return;
+    if (hasSelectedText()) {
+        form_.txNum.setSelection(selectionStart(), static_cast<int>(selectedText().size()));
+    } else {
+        form_.txNum.setSelection(cursorPosition(), 0);
+    }
+}
+
+void EntryBox::sync() {
+    syncing_ = true;
+    const TextBox& model = form_.txNum;
+    const QString text = qt(model.text());
+    if (this->text() != text) setText(text);
+    if (model.selLength() > 0) {
+        setSelection(model.selStart(), model.selLength());
+    } else {
+        setCursorPosition(model.selStart());
+    }
+    setGeometry(pixels(model.geometry));
+    setVisible(model.visible());
+    setEnabled(model.enabled());
+    QFont font = qt(model.font);
+    if (this->font() != font) setFont(font);
+    setAlignment(qt(model.alignment));
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, qt(model.back));
+    colours.setColor(QPalette::Text, qt(model.fore));
+    if (colours != palette()) setPalette(colours);
+    syncing_ = false;
+}
+
+}  // namespace velmor::ui

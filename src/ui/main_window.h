@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QAction>
+#include <QLabel>
+#include <QMainWindow>
+#include <QTimer>
+#include <QToolButton>
+
+#include <array>
+
+#include "shell/fm_main.h"
+#include "ui/background_widget.h"
+#include "ui/entry_box.h"
+#include "ui/field_widgets.h"
+
+namespace velmor::ui {
+
+// Velmor's main window: real widgets at the places the models give. Every
+// event goes to FmMain's handlers; after each one, sync() copies every
+// model into its widget. No behaviour lives here.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(FmMain& form);
+
+    void sync();
+
+    // For tests and the view's own wiring.
+    EntryBox* entryBox() const { return entry_; }
+    PressableLabel* numberLabel(int field) const {
+        return numbers_[static_cast<std::size_t>(field)];
+    }
+    PressableLabel* decimalsLabel(int field) const {
+        return decimals_[static_cast<std::size_t>(field)];
+    }
+    PressableLabel* unitLabel(int field) const { return units_[static_cast<std::size_t>(field)]; }
+    MarkerWidget* marker(int field) const { return markers_[static_cast<std::size_t>(field)]; }
+    QWidget* frame(int field) const { return frames_[static_cast<std::size_t>(field)]; }
+    QToolButton* digitBox(int index) const { return digitBoxes_[static_cast<std::size_t>(index)]; }
+    QToolButton* roundingBox(int index) const {
+        return roundingBoxes_[static_cast<std::size_t>(index)];
+    }
+    QWidget* banner() const { return banner_; }
+    QLabel* bannerText() const { return bannerText_; }
+    QAction* menuAction(const QString& caption) const;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void makeMenu();
+    void makeFields(QWidget* client);
+    void makeOptionBoxes(QWidget* client);
+    QToolButton* makeOptionBox(QWidget* client, const CheckBox& model, const QString& picture);
+    void syncAccessibleNames();
+
+    FmMain& form_;
+    BackgroundWidget* background_ = nullptr;
+    std::array<QWidget*, kFieldCount> frames_{};
+    std::array<PressableLabel*, kFieldCount> numbers_{};
+    std::array<PressableLabel*, kFieldCount> decimals_{};
+    std::array<PressableLabel*, kFieldCount> units_{};
+    std::array<MarkerWidget*, kFieldCount> markers_{};
+    std::array<QToolButton*, FmMain::kDigitBoxes> digitBoxes_{};
+    std::array<QToolButton*, FmMain::kRoundingBoxes> roundingBoxes_{};
+    std::array<QLabel*, FmMain::kDigitBoxes + FmMain::kRoundingBoxes> hotKeys_{};
+    QLabel* decimalHeading_ = nullptr;
+    QLabel* binaryHeading_ = nullptr;
+    QWidget* banner_ = nullptr;
+    QLabel* bannerText_ = nullptr;
+    EntryBox* entry_ = nullptr;
+    QTimer flagTimer_;
+    std::vector<std::pair<QAction*, MenuItem*>> actions_;
+};
+
+}  // namespace velmor::ui

@@ -1,0 +1,79 @@
+#include "ui/qt_platform.h"
+
+#include <QClipboard>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QMimeData>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "ui/qt_convert.h"
+
+namespace velmor::ui {
+
+QtPlatform::QtPlatform(std::filesystem::path programFolder)
+    : programFolder_(std::move(programFolder)) {}
+
+RegionalMarks QtPlatform::regionalMarks() const {
+    const QLocale locale = QLocale::system();
+    const bool groups = !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) &&
+                        !locale.groupSeparator().isEmpty();
+    return {core(locale.decimalPoint()), groups ? core(locale.groupSeparator()) : u""};
+}
+
+std::optional<std::u16string> QtPlatform::clipboardText() const {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (data == nullptr || !data->hasText()) return std::nullopt;
+    return core(data->text());
+}
+
+void QtPlatform::setClipboardText(const std::u16string& text) {
+    QGuiApplication::clipboard()->setText(qt(text));
+}
+
+void QtPlatform::seedRandomFromClock() {
+    random_.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+void QtPlatform::endProgram() {
+    QCoreApplication::quit();
+}
+
+std::filesystem::path QtPlatform::userConfigFolder() const {
+    // With the application named "velmor" and no organisation, this is
+    // XDG_CONFIG_HOME/velmor.
+    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdU16String();
+}
+
+bool QtPlatform::folderWritable(const std::filesystem::path& folder) const {
+    const QFileInfo info(QString::fromStdU16String(folder.u16string()));
+    return info.isDir() && info.isWritable();
+}
+
+Rect QtPlatform::windowFrame() const {
+    if (mainWindow == nullptr) return {};
+    const QRect frame = mainWindow->frameGeometry();
+    return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel, frame.width() * kTwipsPerPixel,
+            frame.height() * kTwipsPerPixel};
+}
+
+void QtPlatform::moveWindow(int left, int top) {
+    if (mainWindow != nullptr) mainWindow->move(pixels(left), pixels(top));
+}
+
+Rect QtPlatform::screenArea() const {
+    const QScreen* screen =
+        mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    if (screen == nullptr) return {0, 0, 1 << 24, 1 << 24};
+    const QRect area = screen->availableGeometry();
+    return {area.x() * kTwipsPerPixel, area.y() * kTwipsPerPixel, area.width() * kTwipsPerPixel,
+            area.height() * kTwipsPerPixel};
+}
+
+void QtPlatform::showOptionsDialog() {
+    if (onShowOptions) onShowOptions();
+}
+
+}  // namespace velmor::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QRandomGenerator>
+#include <QWidget>
+
+#include <filesystem>
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace velmor::ui {
+
+// The desktop as Velmor's core sees it, through Qt.
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(std::filesystem::path programFolder);
+
+    RegionalMarks regionalMarks() const override;
+    std::optional<std::u16string> clipboardText() const override;
+    void setClipboardText(const std::u16string& text) override;
+    void seedRandomFromClock() override;
+    double randomDraw() override { return random_.generateDouble(); }
+    void endProgram() override;
+    std::filesystem::path programFolder() const override { return programFolder_; }
+    std::filesystem::path userConfigFolder() const override;
+    bool folderWritable(const std::filesystem::path& folder) const override;
+    Rect windowFrame() const override;
+    void moveWindow(int left, int top) override;
+    Rect screenArea() const override;
+    void showOptionsDialog() override;
+
+    // The main window, once it exists, and what opens the options dialog.
+    QWidget* mainWindow = nullptr;
+    std::function<void()> onShowOptions;
+
+private:
+    std::filesystem::path programFolder_;
+    QRandomGenerator random_;
+};
+
+}  // namespace velmor::ui

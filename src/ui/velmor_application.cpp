@@ -1,0 +1,32 @@
+#include "ui/velmor_application.h"
+
+#include "ui/options_dialog.h"
+
+namespace velmor::ui {
+
+VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
+    : platform_(std::move(programFolder)) {
+    platform_.mainWindow = &window_;
+    platform_.onShowOptions = [this] { showOptions(); };
+}
+
+void VelmorApplication::start() {
+    main_.Form_Load();
+    window_.sync();
+    window_.show();
+    main_.Form_Activate();
+    window_.sync();
+}
+
+// Shows the dialog modally; when it closes, the main window is activated
+// again and applies what came back.
+void VelmorApplication::showOptions() {
+    if (!options_) options_ = std::make_unique<FmOptions>(platform_, pending_);
+    options_->load();
+    OptionsDialog dialog(*options_, &window_);
+    dialog.exec();
+    main_.Form_Activate();
+    window_.sync();
+}
+
+}  // namespace velmor::ui

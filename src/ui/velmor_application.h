@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "options/fm_options.h"
+#include "shell/fm_main.h"
+#include "shell/pending_marks.h"
+#include "ui/main_window.h"
+#include "ui/qt_platform.h"
+
+namespace velmor::ui {
+
+// Velmor on the desktop: the core's windows, their views, and the platform
+// they run on. The options dialog's logic is made at its first opening and
+// kept for the run.
+class VelmorApplication {
+public:
+    explicit VelmorApplication(std::filesystem::path programFolder);
+
+    // Loads the main window, shows it and activates it the first time.
+    void start();
+
+    QtPlatform& platform() { return platform_; }
+    FmMain& mainForm() { return main_; }
+    MainWindow& mainWindow() { return window_; }
+    FmOptions* optionsForm() { return options_.get(); }
+
+private:
+    void showOptions();
+
+    QtPlatform platform_;
+    PendingMarks pending_;
+    FmMain main_{platform_, pending_};
+    std::unique_ptr<FmOptions> options_;
+    MainWindow window_{main_};
+};
+
+}  // namespace velmor::ui

@@ -1,0 +1,207 @@
+// The real main window: what only the widgets can show. Each test starts a
+// fresh Velmor in a temporary program folder.
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include "ui/qt_convert.h"
+#include "ui/velmor_application.h"
+
+using velmor::FmMain;
+using velmor::ui::pixels;
+using velmor::ui::qt;
+using velmor::ui::VelmorApplication;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    FmMain& form() { return app_->mainForm(); }
+    velmor::ui::MainWindow& window() { return app_->mainWindow(); }
+    QLineEdit* entry() { return window().entryBox(); }
+    QString settingsFile() const { return folder_->filePath(QStringLiteral("config.ini")); }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<VelmorApplication> app_;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        QApplication::setStyle(QStringLiteral("Fusion"));
+    }
+
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
+        app_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    void cleanup() {
+        app_.reset();
+        folder_.reset();
+    }
+
+    void typedDigitsShowInEveryField() {
+        QTest::keyClicks(entry(), QStringLiteral("1536"));
+        QCOMPARE(entry()->text(), QStringLiteral("1536"));
+        QCOMPARE(window().numberLabel(5)->text(), QStringLiteral("1"));
+        QCOMPARE(window().decimalsLabel(5)->text(), QStringLiteral(".5"));
+        QCOMPARE(window().numberLabel(0)->text(), QStringLiteral("1,536"));
+        QVERIFY(!window().numberLabel(0)->isVisible());  // under the entry box
+    }
+
+    void keysMoveTheEntryBoxOverTheirField() {
+        const auto expectOver = [&](int field) {
+            QCOMPARE(form().state.activeField, field);
+            const QRect frame = window().frame(field)->geometry();
+            QCOMPARE(entry()->geometry(), QRect(frame.x(), frame.y() - 1, frame.width(), 21));
+            QVERIFY(!window().frame(field)->isVisible());
+        };
+        QTest::keyClick(entry(), Qt::Key_Tab);
+        expectOver(1);
+        QTest::keyClick(entry(), Qt::Key_Backtab, Qt::ShiftModifier);
+        expectOver(0);
+        QTest::keyClick(entry(), Qt::Key_Up, Qt::ShiftModifier);
+        expectOver(5);
+        QTest::keyClick(entry(), Qt::Key_Down);
+        expectOver(0);
+        QTest::keyClick(entry(), Qt::Key_G, Qt::ShiftModifier);
+        expectOver(7);
+        QTest::keyClick(entry(), Qt::Key_Left, Qt::ControlModifier);
+        expectOver(3);
+        QTest::keyClick(entry(), Qt::Key_T, Qt::AltModifier);
+        expectOver(4);
+        QVERIFY(window().frame(3)->isVisible());
+    }
+
+    void aLetterThatMovesTheBoxTypesNothing() {
+        QTest::keyClicks(entry(), QStringLiteral("5"));
+        QTest::keyClicks(entry(), QStringLiteral("k"));
+        QCOMPARE(form().state.activeField, 1);
+        QCOMPARE(entry()->text(), QStringLiteral("5"));
+        QTest::keyClicks(entry(), QStringLiteral("a-"));
+        QCOMPARE(entry()->text(), QStringLiteral("5"));
+    }
+
+    void editingKeysStayTheBoxs() {
+        QTest::keyClicks(entry(), QStringLiteral("123"));
+        QTest::keyClick(entry(), Qt::Key_Backspace);
+        QTest::keyClick(entry(), Qt::Key_Home);
+        QTest::keyClick(entry(), Qt::Key_Delete);
+        QCOMPARE(entry()->text(), QStringLiteral("2"));
+        QCOMPARE(form().txNum.text(), u"2");
+        QCOMPARE(window().numberLabel(0)->text(), QStringLiteral("2"));
+    }
+
+    void aCtrlPressOnAFieldKeepsTheDigits() {
+        QTest::keyClicks(entry(), QStringLiteral("5"));
+        QTest::mouseClick(window().numberLabel(2), Qt::LeftButton, Qt::ControlModifier);
+        QCOMPARE(form().state.activeField, 2);
+        QCOMPARE(entry()->text(), QStringLiteral("5"));
+        QCOMPARE(window().numberLabel(0)->text(), QStringLiteral("5,000,000"));
+        QTest::mouseClick(window().unitLabel(1), Qt::RightButton);
+        QCOMPARE(form().state.activeField, 1);
+        QCOMPARE(entry()->text(), QStringLiteral("5,000"));
+    }
+
+    void escClosesAndWritesTheSettings() {
+        QTest::keyClicks(entry(), QStringLiteral("42"));
+        QTest::keyClick(entry(), Qt::Key_Escape);
+        QVERIFY(!window().isVisible());
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith("\"42\",0\r\n"));
+    }
+
+    void copyAndPasteGoThroughTheClipboard() {
+        QTest::keyClick(entry(), Qt::Key_K);
+        QTest::keyClicks(entry(), QStringLiteral("1,234.5"));
+        window().menuAction(QStringLiteral("&Copy"))->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1234.5"));
+        QCOMPARE(entry()->palette().color(QPalette::Text), QColor(128, 128, 128));
+
+        QGuiApplication::clipboard()->setText(QStringLiteral("0.25"));
+        QTest::keyClicks(entry(), QStringLiteral("7"));
+        QAction* paste = window().menuAction(QStringLiteral("&Paste"));
+        QVERIFY(paste->isEnabled());
+        paste->trigger();
+        QCOMPARE(entry()->text(), QStringLiteral("0.2"));
+    }
+
+    void optionKeysTickTheirBoxes() {
+        QTest::keyClick(entry(), Qt::Key_F3);
+        QVERIFY(window().digitBox(2)->isChecked());
+        QVERIFY(!window().digitBox(1)->isChecked());
+        QTest::keyClick(entry(), Qt::Key_X);
+        QVERIFY(window().roundingBox(0)->isChecked());
+        QTest::mouseClick(window().roundingBox(0), Qt::LeftButton);
+        QVERIFY(window().roundingBox(0)->isChecked());  // a click never unchecks
+        QCOMPARE(form().state.rndMode, 0);
+    }
+
+    void theWidgetsShowExactlyWhatTheModelsHold() {
+        QTest::keyClicks(entry(), QStringLiteral("1536"));
+        QTest::keyClick(entry(), Qt::Key_M);
+        QTest::keyClick(entry(), Qt::Key_F4);
+        QTest::mouseClick(entry(), Qt::LeftButton);
+        for (int i = 0; i < velmor::kFieldCount; ++i) {
+            const auto at = static_cast<std::size_t>(i);
+            QCOMPARE(window().frame(i)->isVisible(), form().shNum[at].visible);
+            QCOMPARE(window().frame(i)->geometry(), pixels(form().shNum[at].geometry));
+            QCOMPARE(window().numberLabel(i)->text(), qt(form().lbNum[at].caption));
+            QCOMPARE(window().numberLabel(i)->isVisible(), form().lbNum[at].visible);
+            QCOMPARE(window().numberLabel(i)->geometry(), pixels(form().lbNum[at].geometry));
+            QCOMPARE(window().decimalsLabel(i)->text(), qt(form().lbDec[at].caption));
+            QCOMPARE(window().decimalsLabel(i)->isVisible(), form().lbDec[at].visible);
+            QCOMPARE(window().marker(i)->isVisible(), form().lbSign[at].visible);
+            QCOMPARE(window().unitLabel(i)->text(), qt(form().lbUnit[at].caption));
+            QCOMPARE(window().unitLabel(i)->toolTip(), qt(form().lbUnit[at].toolTip));
+        }
+        QCOMPARE(entry()->text(), qt(form().txNum.text()));
+        QCOMPARE(entry()->geometry(), pixels(form().txNum.geometry));
+        QCOMPARE(entry()->palette().color(QPalette::Base), qt(form().txNum.back));
+        QCOMPARE(entry()->palette().color(QPalette::Base), QColor(128, 128, 224));  // latched
+        for (int i = 0; i < FmMain::kDigitBoxes; ++i) {
+            QCOMPARE(window().digitBox(i)->isChecked(),
+                     form().chDigit[static_cast<std::size_t>(i)].checked());
+        }
+        for (int i = 0; i < FmMain::kRoundingBoxes; ++i) {
+            QCOMPARE(window().roundingBox(i)->isChecked(),
+                     form().chRnd[static_cast<std::size_t>(i)].checked());
+        }
+        QCOMPARE(window().menuAction(QStringLiteral("&Undo"))->isEnabled(),
+                 form().mnuUndo.enabled());
+        QCOMPARE(window().menuAction(QStringLiteral("&Redo"))->isEnabled(),
+                 form().mnuRedo.enabled());
+        QCOMPARE(window().banner()->isVisible(), form().pcButtons.visible);
+        QCOMPARE(window().numberLabel(0)->accessibleName(),
+                 QStringLiteral("byte: 1,536,000,000.000"));
+        QCOMPARE(window().numberLabel(6)->accessibleName(),
+                 QStringLiteral("mibyte: 1,464.844, rounded up"));
+    }
+
+    void theWindowHasItsFixedSizeAndCaption() {
+        QCOMPARE(window().windowTitle(), QStringLiteral(" Velmor v2.01"));
+        QCOMPARE(window().centralWidget()->size(), QSize(513, 241));
+        QCOMPARE(window().minimumSize(), window().maximumSize());
+    }
+
+    void rendersTheWindowForLooking() {
+        QTest::keyClicks(entry(), QStringLiteral("1536"));
+        QTest::keyClick(entry(), Qt::Key_K);
+        const QString folder = qEnvironmentVariable("VELMOR_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(folder);
+        const QImage image = window().grab().toImage();
+        QCOMPARE(image.devicePixelRatio(), 1.0);
+        QVERIFY(image.save(folder + QStringLiteral("/velmor-window.png")));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
