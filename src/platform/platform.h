@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "controls/geometry.h"
 
@@ -48,6 +49,14 @@ public:
     // the dialog is closed, or, where no toolkit waits, once it is open; in
     // both cases the main window is activated again when the dialog closes.
     virtual void showOptionsDialog() = 0;
+    // The same for the About box.
+    virtual void showAboutBox() = 0;
+
+    // Asks the desktop to open a document (a file path) or a web address;
+    // nothing is reported back.
+    virtual void shellOpen(const std::u16string& target) = 0;
+    // Folders where installed data such as the guide may be found.
+    virtual std::vector<std::filesystem::path> dataFolders() const = 0;
 };
 
 }  // namespace velmor

@@ -14,6 +14,7 @@
 #include "scenario/scenario_text.h"
 #include "scenario/scripted_platform.h"
 #include "scenario/snapshot.h"
+#include "shell/fm_about.h"
 #include "shell/fm_main.h"
 #include "shell/settings_file.h"
 #include "shell/text_encoding.h"
@@ -99,6 +100,10 @@ class Session {
 public:
     Session(std::string file, std::ostream& out) : file_(std::move(file)), out_(out) {
         platform_.onShowOptions = [this] { openOptions(); };
+        platform_.onShowAbout = [this] {
+            about_ = std::make_unique<FmAbout>(platform_);
+            about_->Form_Load();
+        };
     }
 
     // Runs one line; false when the line is not understood.
@@ -114,6 +119,8 @@ private:
     bool dialog(const Words& words);
     void openOptions();
     bool optionsOpen() const { return options_ && options_->isOpen(); }
+    bool aboutOpen() const { return about_ && about_->isOpen(); }
+    bool aboutBox(const Words& words);
     void expect(int lineNumber, const Words& words);
     bool pressKey(const std::string& chord);
     void deliverKey(Key key, int modifiers);
@@ -124,13 +131,15 @@ private:
     PendingMarks pending_;
     std::unique_ptr<FmMain> main_;
     std::unique_ptr<FmOptions> options_;  // made at the first opening, kept for the run
+    std::unique_ptr<FmAbout> about_;
     int failures_ = 0;
 };
 
 bool Session::run(int lineNumber, const Words& words) {
     const std::string& command = words[0];
     if (command == "dump") {
-        for (const std::string& line : snapshot(main_.get(), options_.get(), platform_, pending_))
+        for (const std::string& line :
+             snapshot(main_.get(), options_.get(), about_.get(), platform_, pending_))
             out_ << line << '\n';
         return words.size() == 1;
     }
@@ -154,8 +163,14 @@ bool Session::run(int lineNumber, const Words& words) {
         if (!optionsOpen()) main_->Form_Activate();  // the dialog closed
         return understood;
     }
-    // Refused while the modal dialog is open, or once the window is gone.
-    if (optionsOpen() || !main_->windowOpen) return isMainWindowCommand(command);
+    if (command == "about") {
+        if (!aboutOpen()) return words.size() == 2;  // refused: the box is not open
+        const bool understood = aboutBox(words);
+        if (!aboutOpen()) main_->Form_Activate();
+        return understood;
+    }
+    // Refused while a modal dialog is open, or once the window is gone.
+    if (optionsOpen() || aboutOpen() || !main_->windowOpen) return isMainWindowCommand(command);
     return act(words);
 }
 
@@ -310,7 +325,8 @@ bool Session::menu(const std::string& name) {
     const std::map<std::string, MenuItem*> items{
         {"Exit", &main_->mnuExit},       {"Copy", &main_->mnuEditCopy},
         {"Paste", &main_->mnuEditPaste}, {"Undo", &main_->mnuUndo},
-        {"Redo", &main_->mnuRedo},       {"Config", &main_->mnuHelpConfig}};
+        {"Redo", &main_->mnuRedo},       {"Config", &main_->mnuHelpConfig},
+        {"Guide", &main_->mnuHelpHelp},  {"About", &main_->mnuHelpAbout}};
     const auto it = items.find(name);
     if (it == items.end()) return false;
     it->second->click();
@@ -450,10 +466,25 @@ bool Session::dialog(const Words& words) {
     return true;
 }
 
+// What the user does in the About box: OK, Enter and Esc all press OK.
+bool Session::aboutBox(const Words& words) {
+    if (words.size() != 2) return false;
+    const std::string& action = words[1];
+    if (action == "ok" || action == "enter" || action == "esc" || action == "close") {
+        about_->cmdOK_Click();
+    } else if (action == "link") {
+        about_->lblLink_Click();
+    } else {
+        return false;
+    }
+    return true;
+}
+
 void Session::expect(int lineNumber, const Words& words) {
     const auto [tag, firstPair] = tagOf(words, 1);
     std::optional<std::string> tagged;
-    for (const std::string& line : snapshot(main_.get(), options_.get(), platform_, pending_)) {
+    for (const std::string& line :
+         snapshot(main_.get(), options_.get(), about_.get(), platform_, pending_)) {
         const Words lineWords = splitWords(line).value_or(Words{});
         if (tagOf(lineWords, 0).first != tag) continue;
         tagged = line;

@@ -35,6 +35,11 @@ public:
     void showOptionsDialog() override {
         if (onShowOptions) onShowOptions();
     }
+    void showAboutBox() override {
+        if (onShowAbout) onShowAbout();
+    }
+    void shellOpen(const std::u16string& target) override { shellTarget = target; }
+    std::vector<std::filesystem::path> dataFolders() const override { return {dataFolder}; }
 
     RegionalMarks marks{u".", u","};
     std::optional<std::u16string> clipboard;
@@ -45,6 +50,9 @@ public:
     Rect frame{0, 0, 521 * kTwipsPerPixel, 289 * kTwipsPerPixel};
     Rect screen{0, 0, 1920 * kTwipsPerPixel, 1080 * kTwipsPerPixel};
     std::function<void()> onShowOptions;  // opens the dialog without waiting for it
+    std::function<void()> onShowAbout;
+    std::u16string shellTarget;  // the last target handed to the desktop
+    std::filesystem::path dataFolder = "/usr/share/velmor";
 
 private:
     std::filesystem::path programFolder_;

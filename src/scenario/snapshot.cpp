@@ -162,17 +162,24 @@ void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
 }  // namespace
 
 std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
-                                  const ScriptedPlatform& platform, const PendingMarks& pending) {
+                                  const FmAbout* about, const ScriptedPlatform& platform,
+                                  const PendingMarks& pending) {
     std::vector<std::string> lines;
     const bool open = main && main->windowOpen;
     if (open) addMainWindowLines(*main, lines);
     if (options && options->isOpen()) addOptionsLines(*options, lines);
+    if (about && about->isOpen()) {
+        lines.push_back("fmAbout caption=" + quote(about->caption));
+        lines.push_back("lblTitle caption=" + quote(about->lblTitle.caption));
+        lines.push_back("lblVersion caption=" + quote(about->lblVersion.caption));
+    }
     lines.push_back("pending dec=" + quote(pending.pendDecMark) +
                     " ths=" + quote(pending.pendThsSep));
     lines.push_back("window open=" + flag(open) + " left=" + std::to_string(platform.frame.left) +
                     " top=" + std::to_string(platform.frame.top));
     lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
                                        : "clipboard none");
+    lines.push_back("shell target=" + quote(platform.shellTarget));
     addConfigLines(platform, lines);
     return lines;
 }

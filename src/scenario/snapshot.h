@@ -5,6 +5,7 @@
 
 #include "options/fm_options.h"
 #include "scenario/scripted_platform.h"
+#include "shell/fm_about.h"
 #include "shell/fm_main.h"
 #include "shell/pending_marks.h"
 
@@ -14,6 +15,7 @@ namespace velmor::scenario {
 // pairs separated by single spaces. A window's lines appear only while it
 // is open.
 std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
-                                  const ScriptedPlatform& platform, const PendingMarks& pending);
+                                  const FmAbout* about, const ScriptedPlatform& platform,
+                                  const PendingMarks& pending);
 
 }  // namespace velmor::scenario

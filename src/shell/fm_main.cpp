@@ -188,6 +188,8 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     mnuUndo.onClick = [this] { mnuUndo_Click(); };
     mnuRedo.onClick = [this] { mnuRedo_Click(); };
     mnuHelpConfig.onClick = [this] { mnuHelpConfig_Click(); };
+    mnuHelpHelp.onClick = [this] { mnuHelpHelp_Click(); };
+    mnuHelpAbout.onClick = [this] { mnuHelpAbout_Click(); };
 }
 
 }  // namespace velmor

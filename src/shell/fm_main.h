@@ -83,6 +83,8 @@ public:
     void mnuUndo_Click();
     void mnuRedo_Click();
     void mnuHelpConfig_Click();
+    void mnuHelpHelp_Click();
+    void mnuHelpAbout_Click();
 
     // The start-up banner's timer.
     void cmFlag_Timer();
@@ -127,6 +129,9 @@ public:
     MenuItem mnuUndo{u"&Undo"};
     MenuItem mnuRedo{u"&Redo"};
     MenuItem mnuHelpConfig{u"C&onfig"};
+    MenuItem mnuHelp{u"&Help"};  // opens its drop-down: Guide and About
+    MenuItem mnuHelpHelp{u"&Guide"};
+    MenuItem mnuHelpAbout{u"&About"};
 
 private:
     void StartUp();

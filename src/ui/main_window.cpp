@@ -2,8 +2,10 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QSvgRenderer>
 
 #include "ui/qt_convert.h"
+#include "ui/svg_picture.h"
 
 namespace velmor::ui {
 namespace {
@@ -25,7 +27,7 @@ QString unitName(int field) {
 
 MainWindow::MainWindow(FmMain& form) : form_(form) {
     setWindowTitle(QStringLiteral(" Velmor v2.01"));
-    setWindowIcon(QIcon(QStringLiteral(":/velmor/icon.svg")));
+    setWindowIcon(QIcon(svgPicture(QStringLiteral(":/velmor/icon.svg"), {64, 64})));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     makeMenu();
@@ -60,7 +62,6 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
     });
 
     setFixedSize(sizeHint());
-    sync();
 }
 
 void MainWindow::makeMenu() {
@@ -80,6 +81,9 @@ void MainWindow::makeMenu() {
     add(form_.mnuUndo, nullptr);
     add(form_.mnuRedo, nullptr);
     add(form_.mnuHelpConfig, nullptr);
+    QMenu* help = bar->addMenu(qt(form_.mnuHelp.caption()));
+    add(form_.mnuHelpHelp, help);
+    add(form_.mnuHelpAbout, help);
 }
 
 void MainWindow::makeFields(QWidget* client) {
@@ -115,10 +119,11 @@ QToolButton* MainWindow::makeOptionBox(QWidget* client, const CheckBox& model,
     auto* box = new QToolButton(client);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
-    box->setIcon(QIcon(picture));
     const QRect geometry = pixels(model.geometry());
+    const QSize pictureSize = QSvgRenderer(picture).defaultSize();
+    box->setIcon(QIcon(svgPicture(picture, pictureSize)));
     box->setGeometry(geometry);
-    box->setIconSize(geometry.size() - QSize(4, 3));
+    box->setIconSize(pictureSize);
     box->setToolTip(qt(model.toolTip()));
     return box;
 }
@@ -184,7 +189,8 @@ void MainWindow::sync() {
     blue.setColor(QPalette::Window, qt(form_.pcButtons.back));
     banner_->setPalette(blue);
     banner_->setVisible(form_.pcButtons.visible);
-    syncLabel(*bannerText_, form_.lbMark);
+    // Laid out only when shown: most starts never show the banner.
+    if (form_.pcButtons.visible) syncLabel(*bannerText_, form_.lbMark);
     if (form_.cmFlag.enabled() && !flagTimer_.isActive()) flagTimer_.start(form_.cmFlag.interval());
     if (!form_.cmFlag.enabled()) flagTimer_.stop();
 

@@ -2,6 +2,8 @@
 
 #include <QClipboard>
 #include <QDateTime>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -14,7 +16,8 @@
 namespace velmor::ui {
 
 QtPlatform::QtPlatform(std::filesystem::path programFolder)
-    : programFolder_(std::move(programFolder)) {}
+    : openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      programFolder_(std::move(programFolder)) {}
 
 RegionalMarks QtPlatform::regionalMarks() const {
     const QLocale locale = QLocale::system();
@@ -74,6 +77,31 @@ Rect QtPlatform::screenArea() const {
 
 void QtPlatform::showOptionsDialog() {
     if (onShowOptions) onShowOptions();
+}
+
+}  // namespace velmor::ui
+
+namespace velmor::ui {
+
+void QtPlatform::showAboutBox() {
+    if (onShowAbout) onShowAbout();
+}
+
+void QtPlatform::shellOpen(const std::u16string& target) {
+    const QString text = qt(target);
+    const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
+    if (openUrl) openUrl(url);
+}
+
+// The installed data beside the program (PREFIX/share/velmor for a program
+// in PREFIX/bin), then the desktop's data folders.
+std::vector<std::filesystem::path> QtPlatform::dataFolders() const {
+    std::vector<std::filesystem::path> folders{programFolder_.parent_path() / "share" / "velmor"};
+    for (const QString& folder :
+         QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+        folders.emplace_back(folder.toStdU16String());
+    }
+    return folders;
 }
 
 }  // namespace velmor::ui

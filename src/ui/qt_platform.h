@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QRandomGenerator>
+#include <QUrl>
 #include <QWidget>
 
 #include <filesystem>
@@ -28,10 +29,16 @@ public:
     void moveWindow(int left, int top) override;
     Rect screenArea() const override;
     void showOptionsDialog() override;
+    void showAboutBox() override;
+    void shellOpen(const std::u16string& target) override;
+    std::vector<std::filesystem::path> dataFolders() const override;
 
     // The main window, once it exists, and what opens the options dialog.
     QWidget* mainWindow = nullptr;
     std::function<void()> onShowOptions;
+    std::function<void()> onShowAbout;
+    // Where shellOpen sends targets: the desktop, or a test's stand-in.
+    std::function<void(const QUrl&)> openUrl;
 
 private:
     std::filesystem::path programFolder_;

@@ -1,5 +1,6 @@
 #include "ui/velmor_application.h"
 
+#include "ui/about_box.h"
 #include "ui/options_dialog.h"
 
 namespace velmor::ui {
@@ -8,6 +9,7 @@ VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
     : platform_(std::move(programFolder)) {
     platform_.mainWindow = &window_;
     platform_.onShowOptions = [this] { showOptions(); };
+    platform_.onShowAbout = [this] { showAbout(); };
 }
 
 void VelmorApplication::start() {
@@ -25,6 +27,18 @@ void VelmorApplication::showOptions() {
     options_->load();
     OptionsDialog dialog(*options_, &window_);
     dialog.exec();
+    main_.Form_Activate();
+    window_.sync();
+}
+
+}  // namespace velmor::ui
+
+namespace velmor::ui {
+
+void VelmorApplication::showAbout() {
+    FmAbout about(platform_);
+    AboutBox box(about, &window_);
+    box.exec();
     main_.Form_Activate();
     window_.sync();
 }

@@ -28,6 +28,7 @@ public:
 
 private:
     void showOptions();
+    void showAbout();
 
     QtPlatform platform_;
     PendingMarks pending_;

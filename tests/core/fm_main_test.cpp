@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "engine/field_display.h"
@@ -167,6 +169,28 @@ TEST_F(FmMainTest, ASeparatorWithoutADecimalMarkAppliesNothing) {
     form.Form_Activate();
     EXPECT_EQ(form.state.thsSep, u",");
     EXPECT_FALSE(findSettingsFile(platform));
+}
+
+TEST_F(FmMainTest, GuideOpensTheHelpFileOrElseTheHtmlGuide) {
+    namespace fs = std::filesystem;
+    const fs::path program = platform.programFolder();
+    platform.dataFolder = program / "share";
+    const auto place = [](const fs::path& file) {
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "x";
+    };
+
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), program / "Velmor.chm");  // nothing there: as asked
+    place(platform.dataFolder / "guide/index.html");
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), platform.dataFolder / "guide/index.html");
+    place(program / "guide/index.html");
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), program / "guide/index.html");
+    place(program / "Velmor.chm");
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), program / "Velmor.chm");
 }
 
 struct FilterCase {

@@ -1,5 +1,5 @@
-// The real options dialog: the dialog's focus rules on real widgets, and
-// its round trip through the main window.
+// The real dialogs: the options dialog's focus rules on real widgets and its
+// round trip through the main window, and the About box.
 #include <QApplication>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -9,16 +9,18 @@
 #include <memory>
 
 #include "scenario/scripted_platform.h"
+#include "ui/about_box.h"
 #include "ui/options_dialog.h"
 #include "ui/velmor_application.h"
 
 using velmor::FmOptions;
 using velmor::OptionsFocus;
 using velmor::PendingMarks;
+using velmor::ui::AboutBox;
 using velmor::ui::OptionsDialog;
 using velmor::ui::VelmorApplication;
 
-class OptionsDialogTest : public QObject {
+class DialogsTest : public QObject {
     Q_OBJECT
 
 private:
@@ -34,11 +36,12 @@ private:
     }
 
     // Runs `inside` while the modal dialog that `open` shows is up.
+    template <typename Dialog>
     static void whileModal(const std::function<void()>& open,
-                           const std::function<void(OptionsDialog&)>& inside) {
+                           const std::function<void(Dialog&)>& inside) {
         bool ran = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<OptionsDialog*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
             QVERIFY(dialog != nullptr);
             ran = true;
             inside(*dialog);
@@ -100,6 +103,14 @@ private slots:
         QVERIFY(form_->isOpen());
         QVERIFY(!dialog->okButton()->isEnabled());
         QCOMPARE(dialog->decimalList()->palette().color(QPalette::Base), QColor(255, 192, 192));
+
+        // Picking the entry already selected still runs the list's click,
+        // which clears the warning and reopens the box with the focus in it,
+        // its text selected.
+        dialog->decimalList()->activated(8);
+        QCOMPARE(dialog->decimalList()->palette().color(QPalette::Base), QColor(255, 255, 255));
+        QVERIFY(dialog->decimalBox()->hasFocus());
+        QCOMPARE(dialog->decimalBox()->selectedText(), QStringLiteral("x"));
     }
 
     void enterPressesOkOnlyWhileEnabledAndEscCancels() {
@@ -117,26 +128,66 @@ private slots:
         VelmorApplication app(folder.path().toStdU16String());
         app.start();
         QTest::keyClicks(app.mainWindow().entryBox(), QStringLiteral("1234"));
-        whileModal([&] { app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
-                   [&](OptionsDialog& dialog) {
-                       QCOMPARE(dialog.decimalList()->currentIndex(), 0);
-                       QCOMPARE(dialog.thousandsList()->currentIndex(), 1);
-                       dialog.decimalList()->activated(1);
-                       dialog.thousandsList()->activated(2);
-                       QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
-                   });
+        whileModal<OptionsDialog>(
+            [&] { app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&](OptionsDialog& dialog) {
+                QCOMPARE(dialog.decimalList()->currentIndex(), 0);
+                QCOMPARE(dialog.thousandsList()->currentIndex(), 1);
+                dialog.decimalList()->activated(1);
+                dialog.thousandsList()->activated(2);
+                QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+            });
         QCOMPARE(app.mainForm().state.decMark, u",");
         QCOMPARE(app.mainWindow().entryBox()->text(), QStringLiteral("1.234,0"));
         QVERIFY(QFile::exists(folder.filePath(QStringLiteral("config.ini"))));
 
-        whileModal([&] { app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
-                   [&](OptionsDialog& dialog) {
-                       dialog.decimalList()->activated(2);
-                       QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-                   });
+        whileModal<OptionsDialog>(
+            [&] { app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&](OptionsDialog& dialog) {
+                dialog.decimalList()->activated(2);
+                QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+            });
         QCOMPARE(app.mainForm().state.decMark, u",");
+    }
+
+    void aboutBoxShowsItsTextsAndOpensTheLink() {
+        QTemporaryDir folder;
+        VelmorApplication app(folder.path().toStdU16String());
+        QUrl opened;
+        app.platform().openUrl = [&](const QUrl& url) { opened = url; };
+        app.start();
+        whileModal<AboutBox>(
+            [&] { app.mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
+            [&](AboutBox& box) {
+                QCOMPARE(box.windowTitle(), QStringLiteral("About Velmor"));
+                QStringList texts;
+                for (const QLabel* label : box.findChildren<QLabel*>()) {
+                    texts << label->text();
+                }
+                QVERIFY(texts.contains(QStringLiteral("version 2.0")));
+                QVERIFY(texts.contains(QStringLiteral("Velmor")));
+                QVERIFY(texts.contains(QStringLiteral("Freeware")));
+                QTest::mouseClick(box.link(), Qt::LeftButton);
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+        QCOMPARE(opened, QUrl(QStringLiteral("https://velmor.example")));
+        QVERIFY(app.mainWindow().isVisible());
+    }
+
+    void guideOpensTheHtmlGuideBesideTheProgram() {
+        QTemporaryDir folder;
+        QDir(folder.path()).mkpath(QStringLiteral("guide"));
+        QFile guide(folder.filePath(QStringLiteral("guide/index.html")));
+        QVERIFY(guide.open(QIODevice::WriteOnly));
+        guide.close();
+        VelmorApplication app(folder.path().toStdU16String());
+        QUrl opened;
+        app.platform().openUrl = [&](const QUrl& url) { opened = url; };
+        app.start();
+        app.mainWindow().menuAction(QStringLiteral("&Guide"))->trigger();
+        QCOMPARE(opened, QUrl::fromLocalFile(folder.filePath(QStringLiteral("guide/index.html"))));
     }
 };
 
-QTEST_MAIN(OptionsDialogTest)
-#include "options_dialog_test.moc"
+QTEST_MAIN(DialogsTest)
+#include "dialogs_test.moc"
