@@ -1,23 +1,15 @@
 // The floor Velmor's start-up is measured against: a bare Qt 6 window that
 // shows one label, built the same way.
-#include <sys/resource.h>
-
 #include <QApplication>
 #include <QLabel>
-#include <QTimer>
 
-#include <cstdio>
+#include "startup_probe.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     QLabel label(QStringLiteral("Velmor"));
     label.show();
-    QTimer::singleShot(0, &app, [] {
-        rusage usage{};
-        getrusage(RUSAGE_SELF, &usage);
-        std::printf("maxrss_kib %ld\n", usage.ru_maxrss);
-        QApplication::quit();
-    });
+    reportAndQuitWhenShown(app);
     return QApplication::exec();
 }
