@@ -21,8 +21,8 @@ measure() {
     local time_median memory_median
     time_median=$(printf '%s\n' "${times[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
     memory_median=$(printf '%s\n' "${memory[@]}" | sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}')
-    printf '%-22s start-up %7.1f ms   peak memory %6.1f MiB\n' "$(basename "$program")" \
-        "$(bc -l <<<"$time_median / 1000")" "$(bc -l <<<"$memory_median / 1024")"
+    awk -v name="$(basename "$program")" -v us="$time_median" -v kib="$memory_median" \
+        'BEGIN { printf "%-22s start-up %7.1f ms   peak memory %6.1f MiB\n", name, us / 1000, kib / 1024 }' 
 }
 
 measure "$build/bench/startup_bare_window"
