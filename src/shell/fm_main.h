@@ -28,8 +28,8 @@ namespace velmor {
 // The member functions are defined beside the subsystem they belong to:
 // engine/set_field.cpp, input/entry_box.cpp, input/key_map.cpp,
 // input/mouse_selection.cpp, input/history_commands.cpp,
-// input/clipboard_commands.cpp, shell/rounding_options.cpp, shell/banner.cpp
-// and shell/start_up.cpp.
+// input/clipboard_commands.cpp, shell/rounding_options.cpp, shell/banner.cpp,
+// shell/start_up.cpp (with the settings file) and shell/help_commands.cpp.
 class FmMain {
 public:
     static constexpr int kDigitBoxes = 4;
