@@ -14,7 +14,8 @@ VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
 
 void VelmorApplication::start() {
     main_.Form_Load();
-    window_.sync();
+    // Nothing is painted before the event loop runs, so one sync after the
+    // first activation shows the started state.
     window_.show();
     main_.Form_Activate();
     window_.sync();
