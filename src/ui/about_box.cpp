@@ -18,22 +18,21 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     auto* logo = new QLabel(this);
     logo->setGeometry(pixels(form_.Image1.geometry));
     logo->setPixmap(svgPicture(QStringLiteral(":/velmor/logo.svg"), logo->size()));
-    for (const Label* label :
-         {&form_.Label1, &form_.lblTitle, &form_.lblVersion, &form_.lblDescription,
-          &form_.lblDisclaimer, &form_.Label3, &form_.Label5}) {
+    for (const Label* label : {&form_.Label1, &form_.lblTitle, &form_.lblVersion,
+                               &form_.lblDisclaimer, &form_.Label3, &form_.Label5}) {
         syncLabel(*new QLabel(this), *label);
     }
+    auto* description = new QLabel(this);
+    description->setWordWrap(true);
+    syncLabel(*description, form_.lblDescription);
     for (const Label& line : form_.Line1) {
         auto* rule = new QWidget(this);
-        rule->setGeometry(
-            pixels(line.geometry).adjusted(0, 0, 0, 1 - pixels(line.geometry).height()));
+        const QRect at = pixels(line.geometry);
+        rule->setGeometry(at.x(), at.y(), at.width(), 1);  // a one-pixel line
         rule->setAutoFillBackground(true);
         QPalette colour = rule->palette();
         colour.setColor(QPalette::Window, qt(line.fore));
         rule->setPalette(colour);
-    }
-    for (QLabel* label : findChildren<QLabel*>()) {
-        if (label->text() == qt(form_.lblDescription.caption)) label->setWordWrap(true);
     }
 
     link_ = new QLabel(this);
