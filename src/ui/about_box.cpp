@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 
+#include <algorithm>
+
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
 #include "ui/svg_picture.h"
@@ -18,13 +20,26 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     auto* logo = new QLabel(this);
     logo->setGeometry(pixels(form_.Image1.geometry));
     logo->setPixmap(svgPicture(QStringLiteral(":/velmor/logo.svg"), logo->size()));
-    for (const Label* label : {&form_.Label1, &form_.lblTitle, &form_.lblVersion,
-                               &form_.lblDisclaimer, &form_.Label3, &form_.Label5}) {
-        syncLabel(*new QLabel(this), *label);
+    // Liberation Sans runs wider than the bitmap face the layout was drawn
+    // for: a label keeps its place but grows to its text.
+    const auto place = [this](const Label& model) {
+        auto* label = new QLabel(this);
+        syncLabel(*label, model);
+        if (label->sizeHint().width() > label->width()) {
+            label->resize(label->sizeHint().width(), label->height());
+        }
+        return label;
+    };
+    for (const Label* label :
+         {&form_.Label1, &form_.lblTitle, &form_.lblVersion, &form_.lblDisclaimer}) {
+        place(*label);
     }
     auto* description = new QLabel(this);
     description->setWordWrap(true);
     syncLabel(*description, form_.lblDescription);
+    // Down to the rule beneath it, so that every line of it shows.
+    description->resize(description->width(),
+                        pixels(form_.Line1[1].geometry.top) - description->y());
     for (const Label& line : form_.Line1) {
         auto* rule = new QWidget(this);
         const QRect at = pixels(line.geometry);
@@ -35,13 +50,17 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
         rule->setPalette(colour);
     }
 
-    link_ = new QLabel(this);
-    syncLabel(*link_, form_.lblLink);
+    // The bottom line reads on: Visit, the address, for other freewares.
+    QLabel* visit = place(form_.Label3);
+    link_ = place(form_.lblLink);
     QFont underlined = link_->font();
     underlined.setUnderline(true);
     link_->setFont(underlined);
+    link_->move(std::max(link_->x(), visit->geometry().right() + 4), link_->y());
     link_->setCursor(Qt::PointingHandCursor);
     link_->installEventFilter(this);
+    QLabel* rest = place(form_.Label5);
+    rest->move(std::max(rest->x(), link_->geometry().right() + 4), rest->y());
 
     ok_ = new QPushButton(qt(form_.cmdOK.caption), this);
     ok_->setGeometry(pixels(form_.cmdOK.geometry));

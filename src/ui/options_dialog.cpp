@@ -187,6 +187,12 @@ void OptionsDialog::sync() {
         }
     }
     syncLabel(*lbSample_, form_.lbSample);
+    // Liberation Sans may run wider than the face the sample was sized for:
+    // it grows to the left, keeping its right edge.
+    if (const int wanted = lbSample_->sizeHint().width(); wanted > lbSample_->width()) {
+        lbSample_->setGeometry(
+            lbSample_->geometry().adjusted(lbSample_->width() - wanted, 0, 0, 0));
+    }
     cmOptExit_->setEnabled(form_.cmOptExit.enabled);
     if (QWidget* focused = widgetFor(form_.focus()); focused != nullptr && focused->isEnabled()) {
         focused->setFocus();

@@ -174,6 +174,16 @@ private slots:
         QVERIFY(app.mainWindow().isVisible());
     }
 
+    void rendersTheDialogsForLooking() {
+        const QString folder = qEnvironmentVariable("VELMOR_ARTIFACTS", QDir::tempPath());
+        QDir().mkpath(folder);
+        const auto dialog = openDialog(u",", u"x");
+        QVERIFY(dialog->grab().save(folder + QStringLiteral("/velmor-options.png")));
+        velmor::FmAbout about(*platform_);
+        AboutBox box(about, nullptr);
+        QVERIFY(box.grab().save(folder + QStringLiteral("/velmor-about.png")));
+    }
+
     void guideOpensTheHtmlGuideBesideTheProgram() {
         QTemporaryDir folder;
         QDir(folder.path()).mkpath(QStringLiteral("guide"));
