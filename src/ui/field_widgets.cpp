@@ -11,6 +11,10 @@ namespace velmor::ui {
 void syncLabel(QLabel& widget, const Label& model) {
     const QString caption = qt(model.caption);
     if (widget.text() != caption) widget.setText(caption);
+    // The font first: a label without a width is sized to its text.
+    const QFont font = qt(model.font);
+    if (widget.font() != font) widget.setFont(font);
+    widget.setAlignment(qt(model.alignment));
     if (model.geometry.width > 0) {
         widget.setGeometry(pixels(model.geometry));
     } else {
@@ -18,9 +22,6 @@ void syncLabel(QLabel& widget, const Label& model) {
         widget.adjustSize();
     }
     widget.setVisible(model.visible);
-    const QFont font = qt(model.font);
-    if (widget.font() != font) widget.setFont(font);
-    widget.setAlignment(qt(model.alignment));
     QPalette colours = widget.palette();
     colours.setColor(QPalette::WindowText, qt(model.fore));
     if (colours != widget.palette()) widget.setPalette(colours);

@@ -26,6 +26,15 @@ private:
     QLineEdit* entry() { return window().entryBox(); }
     QString settingsFile() const { return folder_->filePath(QStringLiteral("config.ini")); }
 
+    // Every text shows whole, in the font it is drawn with.
+    void expectWholeTexts() {
+        for (const QLabel* label : window().centralWidget()->findChildren<QLabel*>()) {
+            if (!label->isVisible() || label->text().isEmpty()) continue;
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
+                     qPrintable(label->text()));
+        }
+    }
+
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<VelmorApplication> app_;
 
@@ -180,6 +189,7 @@ private slots:
         QCOMPARE(window().menuAction(QStringLiteral("&Redo"))->isEnabled(),
                  form().mnuRedo.enabled());
         QCOMPARE(window().banner()->isVisible(), form().pcButtons.visible);
+        expectWholeTexts();
         QCOMPARE(window().numberLabel(0)->accessibleName(),
                  QStringLiteral("byte: 1,536,000,000.000"));
         QCOMPARE(window().numberLabel(6)->accessibleName(),
@@ -190,6 +200,7 @@ private slots:
         QCOMPARE(window().windowTitle(), QStringLiteral(" Velmor v2.01"));
         QCOMPARE(window().centralWidget()->size(), QSize(513, 241));
         QCOMPARE(window().minimumSize(), window().maximumSize());
+        expectWholeTexts();  // as started, before any event
     }
 
     void rendersTheWindowForLooking() {
