@@ -3,16 +3,13 @@
 #include <algorithm>
 #include <string>
 
+#include "input/number_text.h"
+
 namespace velmor {
 namespace {
 
 std::u16string prepared(std::u16string_view text, int flags) {
-    if ((flags & ffTrim) != 0) {
-        const auto first = text.find_first_not_of(u' ');
-        text = first == std::u16string_view::npos
-                   ? std::u16string_view{}
-                   : text.substr(first, text.find_last_not_of(u' ') - first + 1);
-    }
+    if ((flags & ffTrim) != 0) text = trimSpaces(text);
     std::u16string result(text);
     if ((flags & ffLower) != 0) {
         // Simple per-character lower-casing of ASCII and Latin-1 letters.

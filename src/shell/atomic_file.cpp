@@ -68,6 +68,11 @@ void removeStaleTemporaries(const std::filesystem::path& file) {
     }
 }
 
+bool isRegularFile(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
 std::optional<std::string> readFileStart(const std::filesystem::path& file, std::size_t limit) {
     const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return std::nullopt;

@@ -19,6 +19,9 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 // `file` left beside it.
 void removeStaleTemporaries(const std::filesystem::path& file);
 
+// Whether `path` is a regular file; false too when it cannot be looked at.
+bool isRegularFile(const std::filesystem::path& path);
+
 // At most `limit` bytes from the start of a regular file; nullopt when there
 // is no regular file or it cannot be read.
 std::optional<std::string> readFileStart(const std::filesystem::path& file, std::size_t limit);

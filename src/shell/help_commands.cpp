@@ -1,6 +1,7 @@
 // The Help menu: the guide and the About box.
 #include <system_error>
 
+#include "shell/atomic_file.h"
 #include "shell/fm_about.h"
 #include "shell/fm_main.h"
 
@@ -9,11 +10,6 @@ namespace {
 
 constexpr char kHelpFile[] = "Velmor.chm";
 constexpr char kGuide[] = "guide/index.html";
-
-bool isFile(const std::filesystem::path& file) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(file, error);
-}
 
 }  // namespace
 
@@ -27,9 +23,9 @@ void FmMain::mnuHelpHelp_Click() {
         guides.push_back(folder / kGuide);
 
     std::filesystem::path target = helpFile;
-    if (!isFile(helpFile)) {
+    if (!isRegularFile(helpFile)) {
         for (const auto& guide : guides) {
-            if (isFile(guide)) {
+            if (isRegularFile(guide)) {
                 target = guide;
                 break;
             }

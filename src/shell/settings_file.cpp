@@ -11,16 +11,11 @@ namespace {
 // Far more than six lines of settings ever need.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
-bool isFile(const std::filesystem::path& path) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(path, error);
-}
-
 }  // namespace
 
 std::optional<std::filesystem::path> findSettingsFile(const Platform& platform) {
     for (const auto& folder : {platform.programFolder(), platform.userConfigFolder()}) {
-        if (isFile(folder / kSettingsFileName)) return folder / kSettingsFileName;
+        if (isRegularFile(folder / kSettingsFileName)) return folder / kSettingsFileName;
     }
     return std::nullopt;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/unit_table.h"
+#include "input/number_text.h"
 
 namespace velmor {
 namespace {
@@ -27,14 +28,8 @@ std::u16string formatSingle(std::int32_t value) {
     return widen(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
-std::u16string quoted(std::u16string_view text) {
+std::u16string inQuotes(std::u16string_view text) {
     return u"\"" + std::u16string(text) + u"\"";
-}
-
-std::u16string_view trim(std::u16string_view text) {
-    const auto first = text.find_first_not_of(u' ');
-    if (first == std::u16string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(u' ') - first + 1);
 }
 
 std::vector<std::u16string_view> splitLines(std::u16string_view text) {
@@ -56,7 +51,7 @@ std::vector<std::u16string_view> splitLines(std::u16string_view text) {
 // fit in T.
 template <typename T>
 std::optional<T> readInteger(std::u16string_view field) {
-    field = trim(field);
+    field = trimSpaces(field);
     std::string ascii;
     for (const char16_t c : field) {
         if (c > 0x7F) return std::nullopt;
@@ -81,14 +76,14 @@ std::pair<std::u16string_view, std::u16string_view> readText(std::u16string_view
     if (!line.empty() && line.front() == u'"') {
         const auto close = line.find_last_of(u'"');
         if (close == 0) return {line.substr(1), {}};
-        std::u16string_view rest = trim(line.substr(close + 1));
+        std::u16string_view rest = trimSpaces(line.substr(close + 1));
         if (!rest.empty() && rest.front() == u',') rest.remove_prefix(1);
         return {line.substr(1, close - 1), rest};
     }
     const auto comma = line.find(u',');
     const std::u16string_view rest =
         comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(comma + 1);
-    return {trim(line.substr(0, comma)), rest};
+    return {trimSpaces(line.substr(0, comma)), rest};
 }
 
 template <typename T>
@@ -114,13 +109,13 @@ std::u16string formatSettings(const Settings& settings) {
     text += kLineEnd;
     text += formatSingle(settings.left) + u"," + formatSingle(settings.top);
     text += kLineEnd;
-    text += quoted(settings.decMark);
+    text += inQuotes(settings.decMark);
     text += kLineEnd;
-    text += quoted(settings.thsSep);
+    text += inQuotes(settings.thsSep);
     text += kLineEnd;
     text += widen(std::to_string(settings.rndMode)) + u"," + widen(std::to_string(settings.digits));
     text += kLineEnd;
-    text += quoted(settings.entryText) + u"," + widen(std::to_string(settings.field));
+    text += inQuotes(settings.entryText) + u"," + widen(std::to_string(settings.field));
     text += kLineEnd;
     return text;
 }
