@@ -7,11 +7,12 @@
 
 #include "startup_probe.h"
 #include "ui/velmor_application.h"
+#include "ui/velmor_style.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("velmor"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    velmor::ui::useVelmorLook();
     QStandardPaths::setTestModeEnabled(true);
     QTemporaryDir folder;
     velmor::ui::VelmorApplication velmor(folder.path().toStdU16String());

@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "ui/velmor_application.h"
+#include "ui/velmor_style.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -9,7 +10,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("velmor"));
     QApplication::setApplicationDisplayName(QStringLiteral("Velmor"));
     QApplication::setDesktopFileName(QStringLiteral("org.velmor.Velmor"));
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    velmor::ui::useVelmorLook();
 
     velmor::ui::VelmorApplication velmor(QCoreApplication::applicationDirPath().toStdU16String());
     velmor.start();

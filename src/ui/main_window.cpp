@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QSvgRenderer>
 
 #include "ui/qt_convert.h"
 #include "ui/svg_picture.h"
@@ -67,8 +66,15 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
 void MainWindow::makeMenu() {
     QMenuBar* bar = menuBar();
     const auto add = [&](MenuItem& item, QMenu* menu) {
-        QAction* action = menu != nullptr ? menu->addAction(qt(item.caption()))
-                                          : bar->addAction(qt(item.caption()));
+        // Enabled as its item is before it joins the bar, so that the first
+        // sync changes nothing and lays out no menu bar again.
+        auto* action = new QAction(qt(item.caption()), this);
+        action->setEnabled(item.enabled());
+        if (menu != nullptr) {
+            menu->addAction(action);
+        } else {
+            bar->addAction(action);
+        }
         connect(action, &QAction::triggered, this, [this, &item] {
             item.click();
             sync();
@@ -120,10 +126,10 @@ QToolButton* MainWindow::makeOptionBox(QWidget* client, const CheckBox& model,
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
     const QRect geometry = pixels(model.geometry());
-    const QSize pictureSize = QSvgRenderer(picture).defaultSize();
-    box->setIcon(QIcon(svgPicture(picture, pictureSize)));
+    const QPixmap drawn = svgPicture(picture);
+    box->setIcon(QIcon(drawn));
     box->setGeometry(geometry);
-    box->setIconSize(pictureSize);
+    box->setIconSize(drawn.size());
     box->setToolTip(qt(model.toolTip()));
     return box;
 }

@@ -6,9 +6,9 @@
 namespace velmor::ui {
 
 QPixmap svgPicture(const QString& resource, QSize size) {
-    QPixmap picture(size);
-    picture.fill(Qt::transparent);
     QSvgRenderer renderer(resource);
+    QPixmap picture(size.isEmpty() ? renderer.defaultSize() : size);
+    picture.fill(Qt::transparent);
     QPainter painter(&picture);
     renderer.render(&painter);
     return picture;

@@ -11,6 +11,7 @@
 
 #include "ui/qt_convert.h"
 #include "ui/velmor_application.h"
+#include "ui/velmor_style.h"
 
 using velmor::FmMain;
 using velmor::ui::pixels;
@@ -41,7 +42,7 @@ private:
 private slots:
     void initTestCase() {
         QStandardPaths::setTestModeEnabled(true);
-        QApplication::setStyle(QStringLiteral("Fusion"));
+        velmor::ui::useVelmorLook();
     }
 
     void init() {
@@ -201,6 +202,18 @@ private slots:
         QCOMPARE(window().centralWidget()->size(), QSize(513, 241));
         QCOMPARE(window().minimumSize(), window().maximumSize());
         expectWholeTexts();  // as started, before any event
+    }
+
+    void theMenuBarsOverflowArrowIsDrawn() {
+        const QIcon arrow =
+            window().style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
+        const QImage image = arrow.pixmap(16, 16).toImage();
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                inked += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+        }
+        QVERIFY(inked > 0);
     }
 
     void rendersTheWindowForLooking() {

@@ -1,0 +1,58 @@
+#include "ui/velmor_style.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/qt_convert.h"
+
+namespace velmor::ui {
+namespace {
+
+// A double chevron, drawn only if the overflow button ever shows.
+class OverflowArrow : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+        const QRectF box = QRectF(rect).adjusted(rect.width() / 4.0, rect.height() / 4.0,
+                                                 -rect.width() / 4.0, -rect.height() / 4.0);
+        QPainterPath chevrons;
+        for (const qreal left : {box.left(), box.center().x()}) {
+            chevrons.moveTo(left, box.top());
+            chevrons.lineTo(left + box.width() / 2, box.center().y());
+            chevrons.lineTo(left, box.bottom());
+        }
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(QPen(mode == QIcon::Disabled ? Qt::gray : Qt::black, 1.2));
+        painter->drawPath(chevrons);
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return picture;
+    }
+
+    QIconEngine* clone() const override { return new OverflowArrow; }
+};
+
+}  // namespace
+
+VelmorStyle::VelmorStyle() : QProxyStyle(QStringLiteral("Fusion")) {}
+
+QIcon VelmorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                const QWidget* widget) const {
+    if (icon == SP_ToolBarHorizontalExtensionButton) return QIcon(new OverflowArrow);
+    return QProxyStyle::standardIcon(icon, option, widget);
+}
+
+void useVelmorLook() {
+    QApplication::setStyle(new VelmorStyle);
+    QApplication::setFont(qt(Font{}));
+}
+
+}  // namespace velmor::ui
