@@ -6,7 +6,7 @@
 
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
-#include "ui/svg_picture.h"
+#include "ui/svg_icon_engine.h"
 
 namespace velmor::ui {
 
@@ -19,7 +19,8 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
 
     auto* logo = new QLabel(this);
     logo->setGeometry(pixels(form_.Image1.geometry));
-    logo->setPixmap(svgPicture(QStringLiteral(":/velmor/logo.svg"), logo->size()));
+    logo->setPixmap(svgIcon(QStringLiteral(":/velmor/logo.svg"))
+                        .pixmap(logo->size(), logo->devicePixelRatioF()));
     // Liberation Sans runs wider than the bitmap face the layout was drawn
     // for: a label keeps its place but grows to its text.
     const auto place = [this](const Label& model) {

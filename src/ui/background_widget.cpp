@@ -3,10 +3,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/svg_icon_engine.h"
+
 namespace velmor::ui {
 
 BackgroundWidget::BackgroundWidget(QWidget* parent)
-    : QWidget(parent), picture_(QStringLiteral(":/velmor/background.svg")) {
+    : QWidget(parent), picture_(svgIcon(QStringLiteral(":/velmor/background.svg"))) {
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(149, 174, 184));
@@ -15,7 +17,7 @@ BackgroundWidget::BackgroundWidget(QWidget* parent)
 
 void BackgroundWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (picture_.isValid()) picture_.render(&painter, rect());
+    picture_.paint(&painter, rect());
 }
 
 void BackgroundWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QSvgRenderer>
+#include <QIcon>
 #include <QWidget>
 
 namespace velmor::ui {
@@ -20,7 +20,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QSvgRenderer picture_;
+    QIcon picture_;
 };
 
 }  // namespace velmor::ui

@@ -4,7 +4,7 @@
 #include <QMenuBar>
 
 #include "ui/qt_convert.h"
-#include "ui/svg_picture.h"
+#include "ui/svg_icon_engine.h"
 
 namespace velmor::ui {
 namespace {
@@ -26,7 +26,7 @@ QString unitName(int field) {
 
 MainWindow::MainWindow(FmMain& form) : form_(form) {
     setWindowTitle(QStringLiteral(" Velmor v2.01"));
-    setWindowIcon(QIcon(svgPicture(QStringLiteral(":/velmor/icon.svg"), {64, 64})));
+    setWindowIcon(svgIcon(QStringLiteral(":/velmor/icon.svg")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     makeMenu();
@@ -121,24 +121,27 @@ void MainWindow::makeFields(QWidget* client) {
 }
 
 QToolButton* MainWindow::makeOptionBox(QWidget* client, const CheckBox& model,
-                                       const QString& picture) {
+                                       const QString& picture, QSize pictureSize) {
     auto* box = new QToolButton(client);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
     const QRect geometry = pixels(model.geometry());
-    const QPixmap drawn = svgPicture(picture);
-    box->setIcon(QIcon(drawn));
+    box->setIcon(svgIcon(picture));
     box->setGeometry(geometry);
-    box->setIconSize(drawn.size());
+    box->setIconSize(pictureSize);
     box->setToolTip(qt(model.toolTip()));
     return box;
 }
 
 void MainWindow::makeOptionBoxes(QWidget* client) {
+    // The pictures' own sizes, as their SVG files give them.
+    constexpr QSize kDigitsPicture{44, 22};
+    constexpr QSize kRoundingPicture{22, 22};
     for (int i = 0; i < FmMain::kDigitBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        digitBoxes_[at] = makeOptionBox(client, form_.chDigit[at],
-                                        QStringLiteral(":/velmor/digits%1.svg").arg(i));
+        digitBoxes_[at] =
+            makeOptionBox(client, form_.chDigit[at], QStringLiteral(":/velmor/digits%1.svg").arg(i),
+                          kDigitsPicture);
         connect(digitBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chDigit[at].click();
             sync();
@@ -149,7 +152,7 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
         QStringLiteral(":/velmor/round_down.svg")};
     for (int i = 0; i < FmMain::kRoundingBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        roundingBoxes_[at] = makeOptionBox(client, form_.chRnd[at], pictures[at]);
+        roundingBoxes_[at] = makeOptionBox(client, form_.chRnd[at], pictures[at], kRoundingPicture);
         connect(roundingBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chRnd[at].click();
             sync();

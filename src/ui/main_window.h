@@ -51,7 +51,8 @@ private:
     void makeMenu();
     void makeFields(QWidget* client);
     void makeOptionBoxes(QWidget* client);
-    QToolButton* makeOptionBox(QWidget* client, const CheckBox& model, const QString& picture);
+    QToolButton* makeOptionBox(QWidget* client, const CheckBox& model, const QString& picture,
+                               QSize pictureSize);
     void syncAccessibleNames();
 
     FmMain& form_;

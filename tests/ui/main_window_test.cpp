@@ -36,6 +36,15 @@ private:
         }
     }
 
+    static int inkedPixels(const QImage& image) {
+        int inked = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                inked += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
+        }
+        return inked;
+    }
+
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<VelmorApplication> app_;
 
@@ -204,16 +213,19 @@ private slots:
         expectWholeTexts();  // as started, before any event
     }
 
+    void optionPicturesAreDrawnAtTheScreensDensity() {
+        const QIcon picture = window().digitBox(1)->icon();
+        const QImage sharp = picture.pixmap(QSize(44, 22), 2.0).toImage();
+        QCOMPARE(sharp.size(), QSize(88, 44));
+        QVERIFY(inkedPixels(sharp) > 0);
+        const QImage greyed = picture.pixmap(QSize(44, 22), 1.0, QIcon::Disabled).toImage();
+        QVERIFY(greyed != picture.pixmap(QSize(44, 22), 1.0).toImage());
+    }
+
     void theMenuBarsOverflowArrowIsDrawn() {
         const QIcon arrow =
             window().style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton);
-        const QImage image = arrow.pixmap(16, 16).toImage();
-        int inked = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                inked += qAlpha(image.pixel(x, y)) > 0 ? 1 : 0;
-        }
-        QVERIFY(inked > 0);
+        QVERIFY(inkedPixels(arrow.pixmap(16, 16).toImage()) > 0);
     }
 
     void rendersTheWindowForLooking() {
