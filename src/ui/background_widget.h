@@ -1,16 +1,36 @@
 #pragma once
 
+#include <QColor>
 #include <QIcon>
+#include <QRect>
+#include <QString>
 #include <QWidget>
+
+#include <array>
+
+#include "controls/label.h"
+#include "controls/shape.h"
+#include "engine/unit_table.h"
 
 namespace velmor::ui {
 
-// The window's background picture. The other controls lie over it; a press
-// on it hands the focus back to the entry box.
+// The window's background picture, and on it the controls that have no
+// window of their own: the fields' grey frames and the rounding markers,
+// drawn the way a container draws its lightweight controls. The other
+// controls lie over it; a press on it, or on a frame, hands the focus back
+// to the entry box.
 class BackgroundWidget : public QWidget {
     Q_OBJECT
 public:
     explicit BackgroundWidget(QWidget* parent);
+
+    // Takes the frames' and markers' models, repainting what changed.
+    void sync(const std::array<Shape, kFieldCount>& frames,
+              const std::array<Label, kFieldCount>& markers);
+
+    // What is drawn for a field: an empty rectangle or text when nothing is.
+    QRect drawnFrame(int field) const;
+    QString drawnMarker(int field) const;
 
 signals:
     void pressed();
@@ -20,7 +40,20 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
+    struct Frame {
+        QRect geometry;
+        QColor fill;
+        friend bool operator==(const Frame&, const Frame&) = default;
+    };
+    struct Marker {
+        QRect geometry;
+        QString caption;
+        friend bool operator==(const Marker&, const Marker&) = default;
+    };
+
     QIcon picture_;
+    std::array<Frame, kFieldCount> frames_{};
+    std::array<Marker, kFieldCount> markers_{};
 };
 
 }  // namespace velmor::ui

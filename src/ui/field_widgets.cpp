@@ -1,8 +1,6 @@
 #include "ui/field_widgets.h"
 
 #include <QMouseEvent>
-#include <QPainter>
-#include <QPolygonF>
 
 #include "ui/qt_convert.h"
 
@@ -22,8 +20,12 @@ void syncLabel(QLabel& widget, const Label& model) {
         widget.adjustSize();
     }
     widget.setVisible(model.visible);
+    // A label's colour while it is enabled; a disabled one stays greyed,
+    // and one already in its colour keeps the palette it inherits.
     QPalette colours = widget.palette();
-    colours.setColor(QPalette::WindowText, qt(model.fore));
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colours.setColor(group, QPalette::WindowText, qt(model.fore));
+    }
     if (colours != widget.palette()) widget.setPalette(colours);
     const QString tip = qt(model.toolTip);
     if (widget.toolTip() != tip) widget.setToolTip(tip);
@@ -40,30 +42,6 @@ void PressableLabel::mousePressEvent(QMouseEvent* event) {
     emit pressed(code, (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
                            (mods & Qt::AltModifier ? 4 : 0));
     event->accept();
-}
-
-void MarkerWidget::sync(const Label& model) {
-    setGeometry(pixels(model.geometry));
-    setVisible(model.visible);
-    const QString marker = qt(model.caption);
-    if (marker != marker_) {
-        marker_ = marker;
-        update();
-    }
-}
-
-void MarkerWidget::paintEvent(QPaintEvent*) {
-    if (marker_ != QLatin1String("t") && marker_ != QLatin1String("u")) return;
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
-    const QRectF box = QRectF(rect()).adjusted(4, 5, -4, -5);
-    const bool up = marker_ == QLatin1String("t");
-    const QPolygonF triangle =
-        up ? QPolygonF{{box.center().x(), box.top()}, box.bottomRight(), box.bottomLeft()}
-           : QPolygonF{box.topLeft(), box.topRight(), {box.center().x(), box.bottom()}};
-    painter.drawPolygon(triangle);
 }
 
 }  // namespace velmor::ui

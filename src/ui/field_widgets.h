@@ -22,21 +22,6 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-// The rounding marker: a small up triangle for "t" (rounded up), a down
-// triangle for "u" (rounded down), nothing otherwise.
-class MarkerWidget : public QWidget {
-public:
-    using QWidget::QWidget;
-
-    void sync(const Label& model);
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
-private:
-    QString marker_;
-};
-
 // Copies a passive label model into a QLabel.
 void syncLabel(QLabel& widget, const Label& model);
 

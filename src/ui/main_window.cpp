@@ -95,15 +95,8 @@ void MainWindow::makeMenu() {
 void MainWindow::makeFields(QWidget* client) {
     for (int i = 0; i < kFieldCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        frames_[at] = new QWidget(client);
-        frames_[at]->setAutoFillBackground(true);
-        QPalette grey = frames_[at]->palette();
-        grey.setColor(QPalette::Window, qt(form_.shNum[at].fill));
-        frames_[at]->setPalette(grey);
-
         numbers_[at] = new PressableLabel(client);
         decimals_[at] = new PressableLabel(client);
-        markers_[at] = new MarkerWidget(client);
         units_[at] = new PressableLabel(client);
         connect(numbers_[at], &PressableLabel::pressed, this, [this, i](int button, int mods) {
             form_.lbNum_MouseDown(i, button, mods);
@@ -170,12 +163,10 @@ QAction* MainWindow::menuAction(const QString& caption) const {
 }
 
 void MainWindow::sync() {
+    background_->sync(form_.shNum, form_.lbSign);
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        frames_[i]->setGeometry(pixels(form_.shNum[i].geometry));
-        frames_[i]->setVisible(form_.shNum[i].visible);
         numbers_[i]->sync(form_.lbNum[i]);
         decimals_[i]->sync(form_.lbDec[i]);
-        markers_[i]->sync(form_.lbSign[i]);
         units_[i]->sync(form_.lbUnit[i]);
     }
     syncLabel(*decimalHeading_, form_.lbDecimalHeading);

@@ -34,8 +34,7 @@ public:
         return decimals_[static_cast<std::size_t>(field)];
     }
     PressableLabel* unitLabel(int field) const { return units_[static_cast<std::size_t>(field)]; }
-    MarkerWidget* marker(int field) const { return markers_[static_cast<std::size_t>(field)]; }
-    QWidget* frame(int field) const { return frames_[static_cast<std::size_t>(field)]; }
+    BackgroundWidget* background() const { return background_; }
     QToolButton* digitBox(int index) const { return digitBoxes_[static_cast<std::size_t>(index)]; }
     QToolButton* roundingBox(int index) const {
         return roundingBoxes_[static_cast<std::size_t>(index)];
@@ -57,11 +56,9 @@ private:
 
     FmMain& form_;
     BackgroundWidget* background_ = nullptr;
-    std::array<QWidget*, kFieldCount> frames_{};
     std::array<PressableLabel*, kFieldCount> numbers_{};
     std::array<PressableLabel*, kFieldCount> decimals_{};
     std::array<PressableLabel*, kFieldCount> units_{};
-    std::array<MarkerWidget*, kFieldCount> markers_{};
     std::array<QToolButton*, FmMain::kDigitBoxes> digitBoxes_{};
     std::array<QToolButton*, FmMain::kRoundingBoxes> roundingBoxes_{};
     std::array<QLabel*, FmMain::kDigitBoxes + FmMain::kRoundingBoxes> hotKeys_{};

@@ -14,6 +14,7 @@
 #include "ui/velmor_style.h"
 
 using velmor::FmMain;
+using velmor::ui::BackgroundWidget;
 using velmor::ui::pixels;
 using velmor::ui::qt;
 using velmor::ui::VelmorApplication;
@@ -78,9 +79,9 @@ private slots:
     void keysMoveTheEntryBoxOverTheirField() {
         const auto expectOver = [&](int field) {
             QCOMPARE(form().state.activeField, field);
-            const QRect frame = window().frame(field)->geometry();
+            const QRect frame = pixels(form().shNum[static_cast<std::size_t>(field)].geometry);
             QCOMPARE(entry()->geometry(), QRect(frame.x(), frame.y() - 1, frame.width(), 21));
-            QVERIFY(!window().frame(field)->isVisible());
+            QVERIFY(window().background()->drawnFrame(field).isEmpty());
         };
         QTest::keyClick(entry(), Qt::Key_Tab);
         expectOver(1);
@@ -96,7 +97,7 @@ private slots:
         expectOver(3);
         QTest::keyClick(entry(), Qt::Key_T, Qt::AltModifier);
         expectOver(4);
-        QVERIFY(window().frame(3)->isVisible());
+        QCOMPARE(window().background()->drawnFrame(3), pixels(form().shNum[3].geometry));
     }
 
     void aLetterThatMovesTheBoxTypesNothing() {
@@ -127,6 +128,19 @@ private slots:
         QTest::mouseClick(window().unitLabel(1), Qt::RightButton);
         QCOMPARE(form().state.activeField, 1);
         QCOMPARE(entry()->text(), QStringLiteral("5,000"));
+    }
+
+    void aPressOnAFrameReachesTheBackgroundButOneOnAMarkerDoesNot() {
+        BackgroundWidget* background = window().background();
+        QSignalSpy presses(background, &BackgroundWidget::pressed);
+        const QRect marker = pixels(form().lbSign[2].geometry);
+        QTest::mouseClick(background, Qt::LeftButton, {}, marker.center());
+        QCOMPARE(presses.count(), 0);
+        // The frame's edge, beside the number label that lies on it.
+        const QRect frame = background->drawnFrame(2);
+        QVERIFY(!window().numberLabel(2)->geometry().contains(frame.topLeft()));
+        QTest::mouseClick(background, Qt::LeftButton, {}, frame.topLeft());
+        QCOMPARE(presses.count(), 1);
     }
 
     void escClosesAndWritesTheSettings() {
@@ -171,14 +185,15 @@ private slots:
         QTest::mouseClick(entry(), Qt::LeftButton);
         for (int i = 0; i < velmor::kFieldCount; ++i) {
             const auto at = static_cast<std::size_t>(i);
-            QCOMPARE(window().frame(i)->isVisible(), form().shNum[at].visible);
-            QCOMPARE(window().frame(i)->geometry(), pixels(form().shNum[at].geometry));
+            QCOMPARE(window().background()->drawnFrame(i),
+                     form().shNum[at].visible ? pixels(form().shNum[at].geometry) : QRect());
             QCOMPARE(window().numberLabel(i)->text(), qt(form().lbNum[at].caption));
             QCOMPARE(window().numberLabel(i)->isVisible(), form().lbNum[at].visible);
             QCOMPARE(window().numberLabel(i)->geometry(), pixels(form().lbNum[at].geometry));
             QCOMPARE(window().decimalsLabel(i)->text(), qt(form().lbDec[at].caption));
             QCOMPARE(window().decimalsLabel(i)->isVisible(), form().lbDec[at].visible);
-            QCOMPARE(window().marker(i)->isVisible(), form().lbSign[at].visible);
+            QCOMPARE(window().background()->drawnMarker(i),
+                     form().lbSign[at].visible ? qt(form().lbSign[at].caption) : QString());
             QCOMPARE(window().unitLabel(i)->text(), qt(form().lbUnit[at].caption));
             QCOMPARE(window().unitLabel(i)->toolTip(), qt(form().lbUnit[at].toolTip));
         }
