@@ -1,29 +1,36 @@
 #!/usr/bin/env bash
-# Start-up time (process start to window shown) and peak resident memory of
-# Velmor next to a bare Qt 6 window, medians of RUNS runs each, on the
-# offscreen platform unless QT_QPA_PLATFORM says otherwise.
+# Start-up time (process start to window shown, in wall-clock and processor
+# time) and peak resident memory of Velmor next to a bare Qt 6 window: medians of RUNS runs each, the two
+# programs taking turns so that both meet the same load on the machine. On
+# the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 # Usage: bench/measure_startup.sh BUILD_DIR [RUNS]
 set -euo pipefail
 build=${1:-build}
 runs=${2:-21}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
+programs=("$build/bench/startup_bare_window" "$build/bench/startup_velmor")
+results=$(mktemp)
+trap 'rm -f "$results"' EXIT
 
-median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
-
-measure() {
-    local program=$1 times=() memory=()
-    for _ in $(seq "$runs"); do
-        local start report
-        start=${EPOCHREALTIME/./}
-        report=$("$program" 2>/dev/null)
-        times+=($(($(awk '/shown_us/ {print $2}' <<<"$report") - start)))
-        memory+=("$(awk '/maxrss_kib/ {print $2}' <<<"$report")")
-    done
-    awk -v name="$(basename "$program")" \
-        -v us="$(printf '%s\n' "${times[@]}" | median)" \
-        -v kib="$(printf '%s\n' "${memory[@]}" | median)" \
-        'BEGIN { printf "%-22s start-up %7.1f ms   peak memory %6.1f MiB\n", name, us / 1000, kib / 1024 }'
+# Appends "PROGRAM WALL_US CPU_US KIB" for one start of PROGRAM.
+run_once() {
+    local start report
+    start=${EPOCHREALTIME/./}
+    report=$("$1" 2>/dev/null)
+    awk -v name="$(basename "$1")" -v start="$start" \
+        '/shown_us/ {us = $2 - start} /cpu_us/ {cpu = $2} /maxrss_kib/ {kib = $2}
+         END {print name, us, cpu, kib}' <<<"$report" >>"$results"
 }
 
-measure "$build/bench/startup_bare_window"
-measure "$build/bench/startup_velmor"
+for _ in $(seq "$runs"); do
+    for program in "${programs[@]}"; do run_once "$program"; done
+done
+
+median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+for program in "${programs[@]}"; do
+    name=$(basename "$program")
+    column() { awk -v name="$name" -v at="$1" '$1 == name {print $at}' "$results" | median; }
+    awk -v name="$name" -v us="$(column 2)" -v cpu="$(column 3)" -v kib="$(column 4)" \
+        'BEGIN {printf "%-20s start-up %6.1f ms (processor %6.1f ms)   peak memory %5.1f MiB\n",
+                name, us / 1000, cpu / 1000, kib / 1024}'
+done

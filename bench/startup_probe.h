@@ -10,7 +10,8 @@
 
 // Once the event loop runs, with the window shown: prints the wall clock
 // (microseconds since the epoch, to compare with the harness's clock at the
-// process's start) and the peak resident memory, then ends the program.
+// process's start), the processor time used so far and the peak resident
+// memory, then ends the program.
 // What the program does on its way out is not start-up.
 inline void reportAndQuitWhenShown(QApplication& app) {
     QTimer::singleShot(0, &app, [] {
@@ -18,9 +19,12 @@ inline void reportAndQuitWhenShown(QApplication& app) {
         clock_gettime(CLOCK_REALTIME, &now);
         rusage usage{};
         getrusage(RUSAGE_SELF, &usage);
-        std::printf("shown_us %lld\nmaxrss_kib %ld\n",
+        const auto micros = [](timeval time) {
+            return static_cast<long long>(time.tv_sec) * 1000000 + time.tv_usec;
+        };
+        std::printf("shown_us %lld\ncpu_us %lld\nmaxrss_kib %ld\n",
                     static_cast<long long>(now.tv_sec) * 1000000 + now.tv_nsec / 1000,
-                    usage.ru_maxrss);
+                    micros(usage.ru_utime) + micros(usage.ru_stime), usage.ru_maxrss);
         QApplication::quit();
     });
 }
