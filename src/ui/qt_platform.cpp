@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
-#include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -27,9 +26,12 @@ RegionalMarks QtPlatform::regionalMarks() const {
 }
 
 std::optional<std::u16string> QtPlatform::clipboardText() const {
-    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasText()) return std::nullopt;
-    return core(data->text());
+    // Asked for its text straight away, an X11 clipboard that nobody owns
+    // answers at once; hasText() would first list every format the machine
+    // can read, loading each image plugin.
+    const QString text = QGuiApplication::clipboard()->text();
+    if (text.isNull()) return std::nullopt;
+    return core(text);
 }
 
 void QtPlatform::setClipboardText(const std::u16string& text) {

@@ -165,6 +165,13 @@ private slots:
         QVERIFY(paste->isEnabled());
         paste->trigger();
         QCOMPARE(entry()->text(), QStringLiteral("0.2"));
+
+        // A picture is nothing to paste.
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QGuiApplication::clipboard()->setImage(picture);
+        QTest::keyClicks(entry(), QStringLiteral("7"));
+        QVERIFY(!paste->isEnabled());
     }
 
     void optionKeysTickTheirBoxes() {
