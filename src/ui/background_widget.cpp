@@ -42,7 +42,8 @@ BackgroundWidget::BackgroundWidget(QWidget* parent)
 }
 
 void BackgroundWidget::sync(const std::array<Shape, kFieldCount>& frames,
-                            const std::array<Label, kFieldCount>& markers) {
+                            const std::array<Label, kFieldCount>& markers,
+                            std::span<const Label> hints) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const Shape& frame = frames[i];
         replace(*this, frames_[i],
@@ -50,6 +51,14 @@ void BackgroundWidget::sync(const std::array<Shape, kFieldCount>& frames,
         const Label& marker = markers[i];
         replace(*this, markers_[i],
                 marker.visible ? Marker{pixels(marker.geometry), qt(marker.caption)} : Marker{});
+    }
+    hints_.resize(hints.size());
+    for (std::size_t k = 0; k < hints.size(); ++k) {
+        const Label& hint = hints[k];
+        replace(*this, hints_[k],
+                hint.visible ? Text{pixels(hint.geometry), qt(hint.caption), qt(hint.font),
+                                    qt(hint.fore), qt(hint.alignment)}
+                             : Text{});
     }
 }
 
@@ -61,11 +70,24 @@ QString BackgroundWidget::drawnMarker(int field) const {
     return markers_[static_cast<std::size_t>(field)].caption;
 }
 
+QString BackgroundWidget::drawnHint(int index) const {
+    return hints_[static_cast<std::size_t>(index)].caption;
+}
+
+QRect BackgroundWidget::hintGeometry(int index) const {
+    return hints_[static_cast<std::size_t>(index)].geometry;
+}
+
 void BackgroundWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     picture_.paint(&painter, rect());
     for (const Frame& frame : frames_) {
         if (!frame.geometry.isEmpty()) painter.fillRect(frame.geometry, frame.fill);
+    }
+    for (const Text& hint : hints_) {
+        painter.setFont(hint.font);
+        painter.setPen(hint.fore);
+        painter.drawText(hint.geometry, static_cast<int>(hint.alignment), hint.caption);
     }
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QIcon>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include <array>
+#include <span>
+#include <vector>
 
 #include "controls/label.h"
 #include "controls/shape.h"
@@ -15,8 +18,9 @@
 namespace velmor::ui {
 
 // The window's background picture, and on it the controls that have no
-// window of their own: the fields' grey frames and the rounding markers,
-// drawn the way a container draws its lightweight controls. The other
+// window of their own: the fields' grey frames, the rounding markers and the
+// key hints beneath the option boxes, drawn the way a container draws its
+// lightweight controls. The other
 // controls lie over it; a press on it, or on a frame, hands the focus back
 // to the entry box.
 class BackgroundWidget : public QWidget {
@@ -24,13 +28,15 @@ class BackgroundWidget : public QWidget {
 public:
     explicit BackgroundWidget(QWidget* parent);
 
-    // Takes the frames' and markers' models, repainting what changed.
+    // Takes the models, repainting what changed.
     void sync(const std::array<Shape, kFieldCount>& frames,
-              const std::array<Label, kFieldCount>& markers);
+              const std::array<Label, kFieldCount>& markers, std::span<const Label> hints);
 
-    // What is drawn for a field: an empty rectangle or text when nothing is.
+    // What is drawn: an empty rectangle or text where nothing is.
     QRect drawnFrame(int field) const;
     QString drawnMarker(int field) const;
+    QString drawnHint(int index) const;
+    QRect hintGeometry(int index) const;
 
 signals:
     void pressed();
@@ -50,10 +56,19 @@ private:
         QString caption;
         friend bool operator==(const Marker&, const Marker&) = default;
     };
+    struct Text {
+        QRect geometry;
+        QString caption;
+        QFont font;
+        QColor fore;
+        Qt::Alignment alignment;
+        friend bool operator==(const Text&, const Text&) = default;
+    };
 
     QIcon picture_;
     std::array<Frame, kFieldCount> frames_{};
     std::array<Marker, kFieldCount> markers_{};
+    std::vector<Text> hints_;
 };
 
 }  // namespace velmor::ui

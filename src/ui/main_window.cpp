@@ -151,8 +151,14 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
             sync();
         });
     }
-    for (QLabel*& hot : hotKeys_)
-        hot = new QLabel(client);
+    // The key hints are drawn on the background, out of a screen reader's
+    // reach: each box's name tells its key instead.
+    for (std::size_t k = 0; k < form_.llHot.size(); ++k) {
+        QToolButton* box =
+            k < roundingBoxes_.size() ? roundingBoxes_[k] : digitBoxes_[k - roundingBoxes_.size()];
+        box->setAccessibleName(box->toolTip().trimmed() + QStringLiteral(", key ") +
+                               qt(form_.llHot[k].caption));
+    }
 }
 
 QAction* MainWindow::menuAction(const QString& caption) const {
@@ -163,7 +169,7 @@ QAction* MainWindow::menuAction(const QString& caption) const {
 }
 
 void MainWindow::sync() {
-    background_->sync(form_.shNum, form_.lbSign);
+    background_->sync(form_.shNum, form_.lbSign, form_.llHot);
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         numbers_[i]->sync(form_.lbNum[i]);
         decimals_[i]->sync(form_.lbDec[i]);
@@ -171,8 +177,6 @@ void MainWindow::sync() {
     }
     syncLabel(*decimalHeading_, form_.lbDecimalHeading);
     syncLabel(*binaryHeading_, form_.lbBinaryHeading);
-    for (std::size_t k = 0; k < hotKeys_.size(); ++k)
-        syncLabel(*hotKeys_[k], form_.llHot[k]);
     for (std::size_t i = 0; i < digitBoxes_.size(); ++i) {
         digitBoxes_[i]->setChecked(form_.chDigit[i].checked());
         digitBoxes_[i]->setEnabled(form_.chDigit[i].enabled());

@@ -61,7 +61,6 @@ private:
     std::array<PressableLabel*, kFieldCount> units_{};
     std::array<QToolButton*, FmMain::kDigitBoxes> digitBoxes_{};
     std::array<QToolButton*, FmMain::kRoundingBoxes> roundingBoxes_{};
-    std::array<QLabel*, FmMain::kDigitBoxes + FmMain::kRoundingBoxes> hotKeys_{};
     QLabel* decimalHeading_ = nullptr;
     QLabel* binaryHeading_ = nullptr;
     QWidget* banner_ = nullptr;

@@ -35,6 +35,14 @@ private:
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                      qPrintable(label->text()));
         }
+        for (std::size_t k = 0; k < form().llHot.size(); ++k) {
+            const QString hint = window().background()->drawnHint(static_cast<int>(k));
+            QCOMPARE(hint, qt(form().llHot[k].caption));
+            const QFontMetrics metrics(qt(form().llHot[k].font));
+            QVERIFY2(window().background()->hintGeometry(static_cast<int>(k)).width() >=
+                         metrics.horizontalAdvance(hint),
+                     qPrintable(hint));
+        }
     }
 
     static int inkedPixels(const QImage& image) {
@@ -226,6 +234,9 @@ private slots:
                  QStringLiteral("byte: 1,536,000,000.000"));
         QCOMPARE(window().numberLabel(6)->accessibleName(),
                  QStringLiteral("mibyte: 1,464.844, rounded up"));
+        QCOMPARE(window().roundingBox(0)->accessibleName(), QStringLiteral("round up, key X"));
+        QCOMPARE(window().digitBox(3)->accessibleName(),
+                 QStringLiteral("round to 3 decimals, key F4"));
     }
 
     void theWindowHasItsFixedSizeAndCaption() {
