@@ -26,7 +26,7 @@ for _ in $(seq "$runs"); do
     for program in "${programs[@]}"; do run_once "$program"; done
 done
 
-median() { sort -n | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
+median() { sort -g | awk '{a[NR] = $1} END {print a[int((NR + 1) / 2)]}'; }
 for program in "${programs[@]}"; do
     name=$(basename "$program")
     column() { awk -v name="$name" -v at="$1" '$1 == name {print $at}' "$results" | median; }
@@ -34,3 +34,9 @@ for program in "${programs[@]}"; do
         'BEGIN {printf "%-20s start-up %6.1f ms (processor %6.1f ms)   peak memory %5.1f MiB\n",
                 name, us / 1000, cpu / 1000, kib / 1024}'
 done
+
+# Each start of Velmor against the bare window's start just before it: a
+# paired figure that a slow spell of the machine shifts far less.
+awk '$1 == "startup_bare_window" {bare = $2} $1 == "startup_velmor" {print $2 / bare - 1}' \
+    "$results" | median |
+    awk '{printf "Velmor over the bare window: %+.1f %% (median of paired runs)\n", $1 * 100}'
