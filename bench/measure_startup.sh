@@ -10,13 +10,15 @@ runs=${2:-21}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 programs=("$build/bench/startup_bare_window" "$build/bench/startup_velmor")
 results=$(mktemp)
-trap 'rm -f "$results"' EXIT
+# Velmor's program folder, where it keeps its settings between the runs.
+folder=$(mktemp -d)
+trap 'rm -rf "$results" "$folder"' EXIT
 
 # Appends "PROGRAM WALL_US CPU_US KIB" for one start of PROGRAM.
 run_once() {
     local start report
     start=${EPOCHREALTIME/./}
-    report=$("$1" 2>/dev/null)
+    report=$("$1" "$folder" 2>/dev/null)
     awk -v name="$(basename "$1")" -v start="$start" \
         '/shown_us/ {us = $2 - start} /cpu_us/ {cpu = $2} /maxrss_kib/ {kib = $2}
          END {print name, us, cpu, kib}' <<<"$report" >>"$results"

@@ -39,7 +39,10 @@ void QtPlatform::setClipboardText(const std::u16string& text) {
 }
 
 void QtPlatform::seedRandomFromClock() {
-    random_.seed(static_cast<quint32>(QTime::currentTime().msecsSinceStartOfDay()));
+    // Milliseconds into the day by the universal clock: the local time would
+    // load the time zone database for no better seed.
+    constexpr qint64 kDay = 24 * 60 * 60 * 1000;
+    random_.seed(static_cast<quint32>(QDateTime::currentMSecsSinceEpoch() % kDay));
 }
 
 void QtPlatform::endProgram() {
