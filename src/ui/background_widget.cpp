@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPolygonF>
 
+#include <utility>
+
 #include "ui/qt_convert.h"
 #include "ui/svg_icon_engine.h"
 

@@ -20,9 +20,8 @@ namespace velmor::ui {
 // The window's background picture, and on it the controls that have no
 // window of their own: the fields' grey frames, the rounding markers and the
 // key hints beneath the option boxes, drawn the way a container draws its
-// lightweight controls. The other
-// controls lie over it; a press on it, or on a frame, hands the focus back
-// to the entry box.
+// lightweight controls. The other controls lie over it; a press on it, or
+// on a frame, hands the focus back to the entry box.
 class BackgroundWidget : public QWidget {
     Q_OBJECT
 public:

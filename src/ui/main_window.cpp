@@ -66,8 +66,8 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
 void MainWindow::makeMenu() {
     QMenuBar* bar = menuBar();
     const auto add = [&](MenuItem& item, QMenu* menu) {
-        // Enabled as its item is before it joins the bar, so that the first
-        // sync changes nothing and lays out no menu bar again.
+        // In its item's state before it joins the bar: each later change of
+        // an action's state lays the whole menu bar out again.
         auto* action = new QAction(qt(item.caption()), this);
         action->setEnabled(item.enabled());
         if (menu != nullptr) {

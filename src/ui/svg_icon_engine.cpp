@@ -6,6 +6,8 @@
 #include <QStyle>
 #include <QStyleOption>
 
+#include <utility>
+
 namespace velmor::ui {
 
 SvgIconEngine::SvgIconEngine(QString resource) : resource_(std::move(resource)) {}
