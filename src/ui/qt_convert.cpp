@@ -6,6 +6,7 @@ QFont qt(const Font& font) {
     QFont qfont(QStringLiteral("Liberation Sans"));
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
+    qfont.setHintingPreference(QFont::PreferNoHinting);
     return qfont;
 }
 

@@ -33,7 +33,9 @@ inline QColor qt(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-// Liberation Sans stands in for the Windows sans serif faces.
+// Liberation Sans stands in for the Windows sans serif faces, unhinted: text
+// measures the same on every machine whatever its hinting settings, so the
+// fixed layout fits alike everywhere, and glyphs load without the hinter.
 QFont qt(const Font& font);
 
 Qt::Alignment qt(Alignment alignment);
