@@ -108,6 +108,16 @@ FieldTexts DisplayFields(const CalcState& state) {
     return fields;
 }
 
+std::u16string ExactFieldValue(const CalcState& state, int field) {
+    if (state.entryValue.isError() ||
+        !withinDisplayLimit(state.entryValue, state.activeField, field)) {
+        return {};
+    }
+    const Quantity exact =
+        convert(state.entryValue, unitBytes(state.activeField), unitBytes(field));
+    return FormatVal(exact.integerPart(), exact.fraction(), 4, state.decMark, state.thsSep);
+}
+
 FormattedNumber formatParts(Quantity ip, Quantity fr, int nd, std::u16string_view decMark,
                             std::u16string_view thsSep) {
     assert(fr.count() >= 0 && fr.count() < Quantity::kScale);

@@ -32,6 +32,12 @@ inline constexpr int kMaxDecimals = 13;
 // limit shows kOverflowText, and a negative entryValue blanks every field.
 FieldTexts DisplayFields(const CalcState& state);
 
+// The entry's exact value in `field`, to four decimals (ties to even), grouped
+// with the marks in force: what the field's rounding hides. Empty when the
+// field shows no number (an entry that does not parse, or a value past the
+// display limit).
+std::u16string ExactFieldValue(const CalcState& state, int field);
+
 // A number split where its decimals begin.
 struct FormattedNumber {
     std::u16string number;    // sign and grouped digits

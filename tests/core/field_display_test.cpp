@@ -103,6 +103,24 @@ TEST(DisplayFields, OverflowsOnlyTheFieldsPastTheLimit) {
     EXPECT_TRUE(fields[4].shown);
 }
 
+TEST(ExactFieldValue, ShowsWhatTheRoundingHidesToFourDecimals) {
+    // 1 TiB seen in the gigabyte field, with no decimals shown.
+    CalcState state = stateWith(1'0000, 8, 0, 2);
+    EXPECT_EQ(ExactFieldValue(state, 3), u"1 099,5116");
+    EXPECT_EQ(ExactFieldValue(state, 8), u"1,0000");
+    state.decMark = u".";
+    state.thsSep = u",";
+    EXPECT_EQ(ExactFieldValue(state, 0), u"1,099,511,627,776.0000");
+    // Half a ten-thousandth goes to the even neighbour: 0.05 kB is 0.00005 MB
+    // and 0.15 kB is 0.00015 MB.
+    EXPECT_EQ(ExactFieldValue(stateWith(500, 1, 1, 1), 2), u"0,0000");
+    EXPECT_EQ(ExactFieldValue(stateWith(1500, 1, 1, 1), 2), u"0,0002");
+    // No number, no exact value: a malformed entry, or a field past the limit.
+    state.entryValue = kMalformed;
+    EXPECT_EQ(ExactFieldValue(state, 3), u"");
+    EXPECT_EQ(ExactFieldValue(stateWith(1'000'000'0000, 3, 1, 1), 0), u"");
+}
+
 TEST(FormatVal, GroupsAndTruncatesWithTheGivenMarks) {
     const Quantity twelveThousand = Quantity::fromUnits(12345);
     const Quantity fraction = Quantity::fromCount(6789);
