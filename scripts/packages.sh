@@ -1,7 +1,7 @@
 # The Debian packages Velmor needs, sourced by the scripts beside it.
 # shellcheck shell=bash
 build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
-    fonts-liberation)
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation)
 # The desktop suite adds an X server, a window manager, tools to drive and
 # read them, and the GTK platform theme for a real dark theme.
 test_packages=("${build_packages[@]}" clang-format clang libclang-rt-14-dev desktop-file-utils

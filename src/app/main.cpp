@@ -2,6 +2,7 @@
 #include <QApplication>
 
 #include "ui/termination_signals.h"
+#include "ui/translations.h"
 #include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
 
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
     // window's caption.
     QApplication::setDesktopFileName(QStringLiteral("org.velmor.Velmor"));
     velmor::ui::useVelmorLook();
+    velmor::ui::installTranslations(app);
 
     velmor::ui::VelmorApplication velmor(QCoreApplication::applicationDirPath().toStdU16String());
     velmor.start();

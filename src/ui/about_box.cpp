@@ -1,20 +1,29 @@
 #include "ui/about_box.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 #include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
 #include "ui/svg_icon_engine.h"
+#include "ui/translations.h"
 #include "ui/velmor_style.h"
 
 namespace velmor::ui {
+namespace {
+
+// The link's background while it has the keyboard's focus.
+constexpr QColor kFocusedLink{255, 232, 128};
+
+}  // namespace
 
 AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form) {
     setPalette(velmorPalette());
     form_.Form_Load();
-    setWindowTitle(qt(form_.caption));
+    setWindowTitle(translated(form_.caption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(pixels(5730), pixels(3360));
     setModal(true);
@@ -33,10 +42,12 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
         }
         return label;
     };
-    for (const Label* label :
-         {&form_.Label1, &form_.lblTitle, &form_.lblVersion, &form_.lblDisclaimer}) {
+    for (const Label* label : {&form_.Label1, &form_.lblTitle, &form_.lblDisclaimer}) {
         place(*label);
     }
+    // "version 2.0": the words translated, the number the core's.
+    QLabel* version = place(form_.lblVersion);
+    version->setText(tr("version %1").arg(qt(form_.lblVersion.caption).section(u' ', 1)));
     auto* description = new QLabel(this);
     description->setObjectName(QStringLiteral("description"));
     description->setWordWrap(true);
@@ -68,20 +79,44 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     link_->setFont(underlined);
     link_->move(std::max(link_->x(), visit->geometry().right() + 4), link_->y());
     link_->setCursor(Qt::PointingHandCursor);
+    // Reached by Tab and opened by Enter or Space too, lit while it has the
+    // focus.
+    link_->setFocusPolicy(Qt::StrongFocus);
+    link_->setAccessibleName(link_->text());
+    markAsLink(*link_);
     link_->installEventFilter(this);
     QLabel* rest = place(form_.Label5);
     rest->move(std::max(rest->x(), link_->geometry().right() + 4), rest->y());
 
-    ok_ = new QPushButton(qt(form_.cmdOK.caption), this);
+    ok_ = new QPushButton(translated(form_.cmdOK.caption), this);
     ok_->setGeometry(pixels(form_.cmdOK.geometry));
     ok_->setDefault(true);
+    ok_->setFocus();  // Enter is OK's, as before the link took the focus
     connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == link_ && event->type() == QEvent::MouseButtonRelease) {
-        form_.lblLink_Click();
-        return true;
+    if (watched != link_) return QDialog::eventFilter(watched, event);
+    switch (event->type()) {
+        case QEvent::MouseButtonRelease:
+            form_.lblLink_Click();
+            return true;
+        case QEvent::KeyPress: {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key != Qt::Key_Return && key != Qt::Key_Enter && key != Qt::Key_Space) break;
+            form_.lblLink_Click();
+            return true;
+        }
+        case QEvent::FocusIn:
+        case QEvent::FocusOut: {
+            QPalette colours = link_->palette();
+            colours.setColor(QPalette::Window, kFocusedLink);
+            link_->setPalette(colours);
+            link_->setAutoFillBackground(event->type() == QEvent::FocusIn);
+            break;
+        }
+        default:
+            break;
     }
     return QDialog::eventFilter(watched, event);
 }

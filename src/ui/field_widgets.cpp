@@ -3,11 +3,12 @@
 #include <QMouseEvent>
 
 #include "ui/qt_convert.h"
+#include "ui/translations.h"
 
 namespace velmor::ui {
 
 void syncLabel(QLabel& widget, const Label& model) {
-    const QString caption = qt(model.caption);
+    const QString caption = translated(model.caption);
     if (widget.text() != caption) widget.setText(caption);
     // The font first: a label without a width is sized to its text.
     const QFont font = qt(model.font);
@@ -27,8 +28,16 @@ void syncLabel(QLabel& widget, const Label& model) {
         colours.setColor(group, QPalette::WindowText, qt(model.fore));
     }
     if (colours != widget.palette()) widget.setPalette(colours);
-    const QString tip = qt(model.toolTip);
+    // A label whose model has no tooltip keeps the one the view gives it.
+    if (model.toolTip.empty()) return;
+    const QString tip = translated(model.toolTip);
     if (widget.toolTip() != tip) widget.setToolTip(tip);
+}
+
+void growToTheLeft(QLabel& label) {
+    if (const int wanted = label.sizeHint().width(); wanted > label.width()) {
+        label.setGeometry(label.geometry().adjusted(label.width() - wanted, 0, 0, 0));
+    }
 }
 
 void PressableLabel::sync(const Label& model) {

@@ -22,7 +22,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
-// Copies a passive label model into a QLabel.
+// Copies a passive label model into a QLabel, its texts in the user's
+// language.
 void syncLabel(QLabel& widget, const Label& model);
+
+// Widens a label whose text runs wider than its rectangle (Liberation Sans
+// or a translation longer than the face the layout was drawn for) to the
+// left, so that its right edge, where the text meets what follows it, keeps
+// its place.
+void growToTheLeft(QLabel& label);
 
 }  // namespace velmor::ui

@@ -3,9 +3,12 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "engine/field_display.h"
+#include "ui/accessibility.h"
 #include "ui/option_box.h"
 #include "ui/qt_convert.h"
 #include "ui/svg_icon_engine.h"
+#include "ui/translations.h"
 #include "ui/velmor_style.h"
 
 namespace velmor::ui {
@@ -13,15 +16,40 @@ namespace {
 
 constexpr QSize kClientSize{513, 241};
 
-// Names a screen reader gives the rounding markers.
-QString markerInWords(const std::u16string& marker) {
-    if (marker == u"t") return QStringLiteral(", rounded up");
-    if (marker == u"u") return QStringLiteral(", rounded down");
-    return {};
-}
+// Each unit's full name, singular and plural, for screen readers and the
+// exact value's tooltip; the unit labels' tooltips keep their own short
+// forms.
+constexpr std::array<const char*, kFieldCount> kUnitNames{
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "byte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "kilobyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "megabyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "gigabyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "terabyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "kibibyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "mebibyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "gibibyte"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "tebibyte")};
+constexpr std::array<const char*, kFieldCount> kUnitPlurals{
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "bytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "kilobytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "megabytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "gigabytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "terabytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "kibibytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "mebibytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "gibibytes"),
+    QT_TRANSLATE_NOOP("velmor::ui::MainWindow", "tebibytes")};
 
 QString unitName(int field) {
-    return qt(unitText[static_cast<std::size_t>(field)].tooltip).trimmed();
+    return MainWindow::tr(kUnitNames[static_cast<std::size_t>(field)]);
+}
+
+// A field as a screen reader says it: "kibibyte: 1,500.0, rounded down".
+QString fieldInWords(int field, const QString& value, const std::u16string& marker) {
+    if (value.isEmpty()) return MainWindow::tr("%1: blank").arg(unitName(field));
+    if (marker == u"t") return MainWindow::tr("%1: %2, rounded up").arg(unitName(field), value);
+    if (marker == u"u") return MainWindow::tr("%1: %2, rounded down").arg(unitName(field), value);
+    return MainWindow::tr("%1: %2").arg(unitName(field), value);
 }
 
 }  // namespace
@@ -36,6 +64,7 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
 
     auto* client = new QWidget(this);
     client->setFixedSize(kClientSize);
+    markAsFieldsPanel(*client);
     setCentralWidget(client);
     background_ = new BackgroundWidget(client);
     background_->setGeometry(QRect(QPoint(0, 0), kClientSize));
@@ -71,7 +100,7 @@ void MainWindow::makeMenu() {
     const auto add = [&](MenuItem& item, QMenu* menu) {
         // In its item's state before it joins the bar: each later change of
         // an action's state lays the whole menu bar out again.
-        auto* action = new QAction(qt(item.caption()), this);
+        auto* action = new QAction(translated(item.caption()), this);
         action->setEnabled(item.enabled());
         if (menu != nullptr) {
             menu->addAction(action);
@@ -90,7 +119,7 @@ void MainWindow::makeMenu() {
     add(form_.mnuUndo, nullptr);
     add(form_.mnuRedo, nullptr);
     add(form_.mnuHelpConfig, nullptr);
-    QMenu* help = bar->addMenu(qt(form_.mnuHelp.caption()));
+    QMenu* help = bar->addMenu(translated(form_.mnuHelp.caption()));
     add(form_.mnuHelpHelp, help);
     add(form_.mnuHelpAbout, help);
 }
@@ -101,6 +130,9 @@ void MainWindow::makeFields(QWidget* client) {
         numbers_[at] = new PressableLabel(client);
         decimals_[at] = new PressableLabel(client);
         units_[at] = new PressableLabel(client);
+        // A field is one object for a screen reader: its number label.
+        markAsPartOfField(*decimals_[at]);
+        markAsPartOfField(*units_[at]);
         connect(numbers_[at], &PressableLabel::pressed, this, [this, i](int button, int mods) {
             form_.lbNum_MouseDown(i, button, mods);
             sync();
@@ -116,16 +148,35 @@ void MainWindow::makeFields(QWidget* client) {
     }
 }
 
-QToolButton* MainWindow::makeOptionBox(QWidget* client, const CheckBox& model,
+// A group of option boxes in a widget of its own, as radio groups are for a
+// screen reader. It covers no more than its boxes: a press between them
+// reaches the background as before.
+QWidget* MainWindow::makeOptionGroup(QWidget* client, std::span<const CheckBox> boxes,
+                                     const QString& name) {
+    QRect area;
+    QRegion covered;
+    for (const CheckBox& box : boxes) {
+        area |= pixels(box.geometry());
+        covered += pixels(box.geometry());
+    }
+    auto* group = new QWidget(client);
+    group->setGeometry(area);
+    group->setMask(covered.translated(-area.topLeft()));
+    group->setAccessibleName(name);
+    markAsRadioGroup(*group);
+    return group;
+}
+
+QToolButton* MainWindow::makeOptionBox(QWidget* group, const CheckBox& model,
                                        const QString& picture, QSize pictureSize) {
-    auto* box = new OptionBox(client);
+    auto* box = new OptionBox(group);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
-    const QRect geometry = pixels(model.geometry());
+    const QRect geometry = pixels(model.geometry()).translated(-group->pos());
     box->setIcon(svgIcon(picture));
     box->setGeometry(geometry);
     box->setIconSize(pictureSize);
-    box->setToolTip(qt(model.toolTip()));
+    box->setToolTip(translated(model.toolTip()));
     return box;
 }
 
@@ -133,10 +184,12 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
     // The pictures' own sizes, as their SVG files give them.
     constexpr QSize kDigitsPicture{44, 22};
     constexpr QSize kRoundingPicture{22, 22};
+    QWidget* digits = makeOptionGroup(client, form_.chDigit, tr("decimals"));
+    QWidget* rounding = makeOptionGroup(client, form_.chRnd, tr("rounding"));
     for (int i = 0; i < FmMain::kDigitBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
         digitBoxes_[at] =
-            makeOptionBox(client, form_.chDigit[at], QStringLiteral(":/velmor/digits%1.svg").arg(i),
+            makeOptionBox(digits, form_.chDigit[at], QStringLiteral(":/velmor/digits%1.svg").arg(i),
                           kDigitsPicture);
         connect(digitBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chDigit[at].click();
@@ -148,7 +201,8 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
         QStringLiteral(":/velmor/round_down.svg")};
     for (int i = 0; i < FmMain::kRoundingBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        roundingBoxes_[at] = makeOptionBox(client, form_.chRnd[at], pictures[at], kRoundingPicture);
+        roundingBoxes_[at] =
+            makeOptionBox(rounding, form_.chRnd[at], pictures[at], kRoundingPicture);
         connect(roundingBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chRnd[at].click();
             sync();
@@ -159,14 +213,14 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
     for (std::size_t k = 0; k < form_.llHot.size(); ++k) {
         QToolButton* box =
             k < roundingBoxes_.size() ? roundingBoxes_[k] : digitBoxes_[k - roundingBoxes_.size()];
-        box->setAccessibleName(box->toolTip().trimmed() + QStringLiteral(", key ") +
-                               qt(form_.llHot[k].caption));
+        box->setAccessibleName(
+            tr("%1, key %2").arg(box->toolTip().trimmed(), qt(form_.llHot[k].caption)));
     }
 }
 
 QAction* MainWindow::menuAction(const QString& caption) const {
     for (const auto& [action, item] : actions_) {
-        if (action->text() == caption) return action;
+        if (qt(item->caption()) == caption) return action;
     }
     return nullptr;
 }
@@ -216,13 +270,23 @@ void MainWindow::sync() {
 }
 
 void MainWindow::syncAccessibleNames() {
-    entry_->setAccessibleName(QStringLiteral("entry in ") + unitName(form_.state.activeField));
+    const int active = form_.state.activeField;
+    entry_->setAccessibleName(tr("entry in %1").arg(unitName(active)));
     for (int i = 0; i < kFieldCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const QString value = qt(form_.lbNum[at].caption + form_.lbDec[at].caption);
-        numbers_[at]->setAccessibleName(unitName(i) + QStringLiteral(": ") +
-                                        (value.isEmpty() ? QStringLiteral("blank") : value) +
-                                        markerInWords(form_.lbSign[at].caption));
+        const QString name = fieldInWords(i, qt(form_.lbNum[at].caption + form_.lbDec[at].caption),
+                                          form_.lbSign[at].caption);
+        if (numbers_[at]->accessibleName() != name) numbers_[at]->setAccessibleName(name);
+        // What the rounding hides, on hover and for a screen reader.
+        const QString exact = qt(ExactFieldValue(form_.state, i));
+        const QString tip = exact.isEmpty()
+                                ? QString()
+                                : tr("%1 %2 (exact to four decimals)")
+                                      .arg(exact, tr(kUnitPlurals[static_cast<std::size_t>(i)]));
+        if (numbers_[at]->toolTip() != tip) {
+            numbers_[at]->setToolTip(tip);
+            numbers_[at]->setAccessibleDescription(tip);
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 #include <QToolButton>
 
 #include <array>
+#include <span>
 
 #include "shell/fm_main.h"
 #include "ui/background_widget.h"
@@ -50,7 +51,8 @@ private:
     void makeMenu();
     void makeFields(QWidget* client);
     void makeOptionBoxes(QWidget* client);
-    QToolButton* makeOptionBox(QWidget* client, const CheckBox& model, const QString& picture,
+    QWidget* makeOptionGroup(QWidget* client, std::span<const CheckBox> boxes, const QString& name);
+    QToolButton* makeOptionBox(QWidget* group, const CheckBox& model, const QString& picture,
                                QSize pictureSize);
     void syncAccessibleNames();
 

@@ -7,6 +7,7 @@
 
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
+#include "ui/translations.h"
 #include "ui/velmor_style.h"
 
 namespace velmor::ui {
@@ -23,7 +24,7 @@ void setBack(QWidget& widget, Rgb rgb) {
 
 OptionsDialog::OptionsDialog(FmOptions& form, QWidget* parent) : QDialog(parent), form_(form) {
     setPalette(velmorPalette());
-    setWindowTitle(QStringLiteral(" Config"));
+    setWindowTitle(tr(" Config"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(358, 137);
     setModal(true);
@@ -32,12 +33,23 @@ OptionsDialog::OptionsDialog(FmOptions& form, QWidget* parent) : QDialog(parent)
     colours.setColor(QPalette::Window, QColor(112, 168, 216));
     setPalette(colours);
 
-    syncLabel(*new QLabel(this), form_.Label1);
-    syncLabel(*new QLabel(this), form_.Label2);
     cbDec_ = makeList(form_.cbDec, OptionsFocus::cbDec);
     txDec_ = makeBox(form_.txDec, OptionsFocus::txDec);
     cbThs_ = makeList(form_.cbThs, OptionsFocus::cbThs);
     txThs_ = makeBox(form_.txThs, OptionsFocus::txThs);
+    // Each list is labelled by the text before it, and named for a screen
+    // reader with its "other" box, rather than by the mark it shows.
+    for (const auto& [model, list] :
+         {std::pair{&form_.Label1, cbDec_}, std::pair{&form_.Label2, cbThs_}}) {
+        auto* label = new QLabel(this);
+        syncLabel(*label, *model);
+        growToTheLeft(*label);
+        label->setBuddy(list);
+    }
+    cbDec_->setAccessibleName(tr("decimal mark"));
+    txDec_->setAccessibleName(tr("other decimal mark"));
+    cbThs_->setAccessibleName(tr("thousand separator"));
+    txThs_->setAccessibleName(tr("other thousand separator"));
     lbSample_ = new QLabel(this);
     lbSample_->setAutoFillBackground(true);
     lbSample_->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -59,10 +71,10 @@ OptionsDialog::OptionsDialog(FmOptions& form, QWidget* parent) : QDialog(parent)
 QComboBox* OptionsDialog::makeList(const ComboBox& model, OptionsFocus id) {
     auto* list = new QComboBox(this);
     for (int i = 0; i < model.listCount(); ++i)
-        list->addItem(qt(model.list(i)));
+        list->addItem(translated(model.list(i)));
     list->setGeometry(pixels(model.geometry()));
     list->setFont(qt(model.font));
-    list->setToolTip(qt(model.toolTip()));
+    list->setToolTip(translated(model.toolTip()));
     list->installEventFilter(this);
     connect(list, &QComboBox::activated, this, [this, id](int index) {
         if (syncing_) return;
@@ -78,9 +90,8 @@ QLineEdit* OptionsDialog::makeBox(TextBox& model, OptionsFocus id) {
     box->setGeometry(pixels(model.geometry));
     box->setFont(qt(model.font));
     box->setAlignment(qt(model.alignment));
-    box->setToolTip(id == OptionsFocus::txDec
-                        ? QStringLiteral(" Enter other decimal mark here ")
-                        : QStringLiteral(" Enter other thousend separator mark here "));
+    box->setToolTip(id == OptionsFocus::txDec ? tr(" Enter other decimal mark here ")
+                                              : tr(" Enter other thousend separator mark here "));
     box->installEventFilter(this);
     connect(box, &QLineEdit::textEdited, this, [this, &model](const QString& text) {
         if (syncing_) return;
@@ -91,7 +102,7 @@ QLineEdit* OptionsDialog::makeBox(TextBox& model, OptionsFocus id) {
 }
 
 QPushButton* OptionsDialog::makeButton(const CommandButton& model, OptionsFocus id) {
-    auto* button = new QPushButton(qt(model.caption), this);
+    auto* button = new QPushButton(translated(model.caption), this);
     button->setGeometry(pixels(model.geometry));
     button->setFont(qt(model.font));
     button->setAutoDefault(false);
@@ -189,12 +200,7 @@ void OptionsDialog::sync() {
         }
     }
     syncLabel(*lbSample_, form_.lbSample);
-    // Liberation Sans may run wider than the face the sample was sized for:
-    // it grows to the left, keeping its right edge.
-    if (const int wanted = lbSample_->sizeHint().width(); wanted > lbSample_->width()) {
-        lbSample_->setGeometry(
-            lbSample_->geometry().adjusted(lbSample_->width() - wanted, 0, 0, 0));
-    }
+    growToTheLeft(*lbSample_);
     cmOptExit_->setEnabled(form_.cmOptExit.enabled);
     if (QWidget* focused = widgetFor(form_.focus()); focused != nullptr && focused->isEnabled()) {
         focused->setFocus();

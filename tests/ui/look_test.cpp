@@ -5,10 +5,13 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QStyleOptionComboBox>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -18,6 +21,7 @@
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_convert.h"
+#include "ui/translations.h"
 #include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
 
@@ -108,7 +112,45 @@ void expectWholeTexts(const QWidget& window) {
         if (label->parentWidget() != &window && !label->parentWidget()->isWindow()) {
             QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(what));
         }
+        // Nor does it run under a control beside it.
+        for (const QWidget* sibling :
+             label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (sibling->isVisible() && (qobject_cast<const QAbstractButton*>(sibling) != nullptr ||
+                                         qobject_cast<const QComboBox*>(sibling) != nullptr ||
+                                         qobject_cast<const QLineEdit*>(sibling) != nullptr)) {
+                QVERIFY2(!label->geometry().intersects(sibling->geometry()), qPrintable(what));
+            }
+        }
     }
+    // Every entry of a list fits the list's field.
+    for (const QComboBox* list : window.findChildren<QComboBox*>()) {
+        QStyleOptionComboBox option;
+        option.initFrom(list);
+        option.frame = true;
+        const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                          QStyle::SC_ComboBoxEditField, list);
+        for (int i = 0; i < list->count(); ++i) {
+            QVERIFY2(list->fontMetrics().horizontalAdvance(list->itemText(i)) <= field.width(),
+                     qPrintable(list->itemText(i)));
+        }
+    }
+    // Every menu of a menu bar shows on the bar, none behind its overflow.
+    for (const QMenuBar* bar : window.findChildren<QMenuBar*>()) {
+        for (QAction* action : bar->actions()) {
+            QVERIFY2(bar->rect().contains(bar->actionGeometry(action)), qPrintable(action->text()));
+        }
+    }
+}
+
+// The letter Alt takes to open a menu: the one after a single '&'.
+QChar mnemonic(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] == u'&') {
+            if (caption[i + 1] != u'&') return caption[i + 1].toUpper();
+            ++i;
+        }
+    }
+    return {};
 }
 
 QPalette darkPalette() {
@@ -122,6 +164,28 @@ QPalette darkPalette() {
 }
 
 }  // namespace
+
+// Shows Velmor's windows in a shipped language ("en" needs no translation).
+void useLanguage(const QString& language) {
+    static QTranslator* installed = nullptr;
+    if (installed != nullptr) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    if (language.isEmpty() || language == QLatin1String("en")) return;
+    installed = new QTranslator;
+    QVERIFY(installed->load(QStringLiteral(":/velmor/i18n/velmor_%1.qm").arg(language)));
+    QCoreApplication::installTranslator(installed);
+}
+
+void addLanguages() {
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << QStringLiteral("en");
+    for (const char* language : velmor::ui::kShippedLanguages) {
+        QTest::newRow(language) << QString::fromLatin1(language);
+    }
+}
 
 class LookTest : public QObject {
     Q_OBJECT
@@ -142,6 +206,18 @@ private:
         QVERIFY(ran);
     }
 
+    // Starts a fresh Velmor in the test's language and types a number.
+    void start() {
+        useLanguage(QTest::currentDataTag() != nullptr
+                        ? QString::fromLatin1(QTest::currentDataTag())
+                        : QString());
+        folder_ = std::make_unique<QTemporaryDir>();
+        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
+        app_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));
+        QTest::keyClicks(app_->mainWindow().entryBox(), QStringLiteral("1536"));
+    }
+
     std::unique_ptr<QTemporaryDir> folder_;
     std::unique_ptr<VelmorApplication> app_;
 
@@ -153,20 +229,14 @@ private slots:
         QApplication::setPalette(darkPalette());
     }
 
-    void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
-        app_->start();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));
-        QTest::keyClicks(app_->mainWindow().entryBox(), QStringLiteral("1536"));
-    }
-
     void cleanup() {
         app_.reset();
         folder_.reset();
     }
 
+    void everyTextReadsUnderADarkSystemPalette_data() { addLanguages(); }
     void everyTextReadsUnderADarkSystemPalette() {
+        start();
         expectReadableTexts(app_->mainWindow());
         whileModal<OptionsDialog>(
             [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
@@ -182,7 +252,9 @@ private slots:
             });
     }
 
+    void everyTextShowsWholeInItsPlace_data() { addLanguages(); }
     void everyTextShowsWholeInItsPlace() {
+        start();
         expectWholeTexts(app_->mainWindow());
         whileModal<OptionsDialog>(
             [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
@@ -209,7 +281,9 @@ private slots:
             });
     }
 
+    void theBannerShowsItsGreetingWhole_data() { addLanguages(); }
     void theBannerShowsItsGreetingWhole() {
+        start();
         velmor::FmMain& form = app_->mainForm();
         // One start in twenty shows it: draw until this one would.
         for (int tries = 0; tries < 2000 && !form.cmFlag.enabled(); ++tries)
@@ -218,11 +292,37 @@ private slots:
         form.cmFlag.tick();
         app_->mainWindow().sync();
         QVERIFY(app_->mainWindow().banner()->isVisible());
-        QCOMPARE(app_->mainWindow().bannerText()->text(), QStringLiteral("Welcome aboard"));
+        QCOMPARE(app_->mainWindow().bannerText()->text(),
+                 velmor::ui::translated(u"Welcome aboard"));
         expectWholeTexts(app_->mainWindow());
     }
 
+    void menuMnemonicsLeaveTheKeyMapAlone_data() { addLanguages(); }
+    void menuMnemonicsLeaveTheKeyMapAlone() {
+        start();
+        // Alt with a unit letter or a rounding letter is a command of the
+        // key map, so no menu of the bar may take one.
+        const QString keyMapLetters = QStringLiteral("BKMGTXYZ");
+        QSet<QChar> onTheBar;
+        for (const QAction* action : app_->mainWindow().menuBar()->actions()) {
+            const QChar letter = mnemonic(action->text());
+            QVERIFY2(
+                !letter.isNull() && !keyMapLetters.contains(letter) && !onTheBar.contains(letter),
+                qPrintable(action->text()));
+            onTheBar.insert(letter);
+            if (action->menu() == nullptr) continue;
+            QSet<QChar> inTheMenu;
+            for (const QAction* item : action->menu()->actions()) {
+                const QChar itemLetter = mnemonic(item->text());
+                QVERIFY2(!itemLetter.isNull() && !inTheMenu.contains(itemLetter),
+                         qPrintable(item->text()));
+                inTheMenu.insert(itemLetter);
+            }
+        }
+    }
+
     void theCheckedOptionBoxStandsOut() {
+        start();
         velmor::ui::MainWindow& window = app_->mainWindow();
         QVERIFY(window.digitBox(1)->isChecked() && !window.digitBox(2)->isChecked());
         const QImage checked = window.digitBox(1)->grab().toImage();

@@ -235,7 +235,12 @@ private slots:
         QCOMPARE(window().numberLabel(0)->accessibleName(),
                  QStringLiteral("byte: 1,536,000,000.000"));
         QCOMPARE(window().numberLabel(6)->accessibleName(),
-                 QStringLiteral("mibyte: 1,464.844, rounded up"));
+                 QStringLiteral("mebibyte: 1,464.844, rounded up"));
+        // What the rounding hides, on hover and for a screen reader.
+        QCOMPARE(window().numberLabel(6)->toolTip(),
+                 QStringLiteral("1,464.8438 mebibytes (exact to four decimals)"));
+        QCOMPARE(window().numberLabel(6)->accessibleDescription(),
+                 window().numberLabel(6)->toolTip());
         QCOMPARE(window().roundingBox(0)->accessibleName(), QStringLiteral("round up, key X"));
         QCOMPARE(window().digitBox(3)->accessibleName(),
                  QStringLiteral("round to 3 decimals, key F4"));
