@@ -61,6 +61,8 @@ public:
     // Asks the desktop to open a document (a file path) or a web address;
     // nothing is reported back.
     virtual void shellOpen(const std::u16string& target) = 0;
+    // The user's languages, most wanted first, as BCP 47 tags ("de-DE").
+    virtual std::vector<std::string> uiLanguages() const = 0;
     // Folders where installed data such as the guide may be found.
     virtual std::vector<std::filesystem::path> dataFolders() const = 0;
 };

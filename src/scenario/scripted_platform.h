@@ -45,6 +45,7 @@ public:
         if (onShowAbout) onShowAbout();
     }
     void shellOpen(const std::u16string& target) override { shellTarget = target; }
+    std::vector<std::string> uiLanguages() const override { return languages; }
     std::vector<std::filesystem::path> dataFolders() const override { return {dataFolder}; }
 
     RegionalMarks marks{u".", u","};
@@ -60,6 +61,7 @@ public:
     std::function<void()> onShowOptions;  // opens the dialog without waiting for it
     std::function<void()> onShowAbout;
     std::u16string shellTarget;  // the last target handed to the desktop
+    std::vector<std::string> languages{"en-US", "en"};
     std::filesystem::path dataFolder = "/usr/share/velmor";
 
 private:

@@ -108,6 +108,13 @@ void QtPlatform::shellOpen(const std::u16string& target) {
     if (openUrl) openUrl(url);
 }
 
+std::vector<std::string> QtPlatform::uiLanguages() const {
+    std::vector<std::string> languages;
+    for (const QString& language : QLocale().uiLanguages())
+        languages.push_back(language.toStdString());
+    return languages;
+}
+
 // The installed data beside the program (PREFIX/share/velmor for a program
 // in PREFIX/bin), then the desktop's data folders.
 std::vector<std::filesystem::path> QtPlatform::dataFolders() const {

@@ -32,6 +32,7 @@ public:
     void showOptionsDialog() override;
     void showAboutBox() override;
     void shellOpen(const std::u16string& target) override;
+    std::vector<std::string> uiLanguages() const override;
     std::vector<std::filesystem::path> dataFolders() const override;
 
     // The main window, once it exists, and what opens the options dialog.

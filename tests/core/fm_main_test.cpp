@@ -188,6 +188,16 @@ TEST_F(FmMainTest, GuideOpensTheHelpFileOrElseTheHtmlGuide) {
     place(program / "guide/index.html");
     form.mnuHelpHelp.click();
     EXPECT_EQ(fs::path(platform.shellTarget), program / "guide/index.html");
+    // In the user's language, wherever it is; English when there is none.
+    platform.languages = {"fr-FR", "fr", "en"};
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), program / "guide/index.html");
+    place(platform.dataFolder / "guide/index.fr.html");
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), platform.dataFolder / "guide/index.fr.html");
+    platform.languages = {"en-GB", "fr"};
+    form.mnuHelpHelp.click();
+    EXPECT_EQ(fs::path(platform.shellTarget), program / "guide/index.html");
     place(program / "Velmor.chm");
     form.mnuHelpHelp.click();
     EXPECT_EQ(fs::path(platform.shellTarget), program / "Velmor.chm");
