@@ -69,28 +69,33 @@ std::optional<T> readInteger(std::u16string_view field) {
     return static_cast<T>(value);
 }
 
+// A field runs to the next comma or to the end of its line. Returns the
+// field and what follows its comma.
+std::pair<std::u16string_view, std::u16string_view> nextField(std::u16string_view line) {
+    const auto comma = line.find(u',');
+    if (comma == std::u16string_view::npos) return {line, {}};
+    return {line.substr(0, comma), line.substr(comma + 1)};
+}
+
 // The first text field of a line and what follows it. A quoted field runs to
-// the last double quote of the line; an unquoted one to the first comma.
+// the last double quote of the line, and whatever stands between that quote
+// and the next comma is ignored; an unquoted one runs to the first comma.
 std::pair<std::u16string_view, std::u16string_view> readText(std::u16string_view line) {
     line = line.substr(std::min(line.find_first_not_of(u' '), line.size()));
     if (!line.empty() && line.front() == u'"') {
         const auto close = line.find_last_of(u'"');
         if (close == 0) return {line.substr(1), {}};
-        std::u16string_view rest = trimSpaces(line.substr(close + 1));
-        if (!rest.empty() && rest.front() == u',') rest.remove_prefix(1);
-        return {line.substr(1, close - 1), rest};
+        return {line.substr(1, close - 1), nextField(line.substr(close + 1)).second};
     }
-    const auto comma = line.find(u',');
-    const std::u16string_view rest =
-        comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(comma + 1);
-    return {trimSpaces(line.substr(0, comma)), rest};
+    const auto [field, rest] = nextField(line);
+    return {trimSpaces(field), rest};
 }
 
+// The first two fields of a line as numbers; further fields are ignored.
 template <typename T>
 std::pair<std::optional<T>, std::optional<T>> readPair(std::u16string_view line) {
-    const auto comma = line.find(u',');
-    if (comma == std::u16string_view::npos) return {readInteger<T>(line), std::nullopt};
-    return {readInteger<T>(line.substr(0, comma)), readInteger<T>(line.substr(comma + 1))};
+    const auto [first, rest] = nextField(line);
+    return {readInteger<T>(first), readInteger<T>(nextField(rest).first)};
 }
 
 // A mark that would make numbers unreadable is not taken.
@@ -137,7 +142,7 @@ ReadSettings parseSettings(std::u16string_view text) {
     if (const auto entry = line(6)) {
         const auto [entryText, rest] = readText(*entry);
         read.entryText = std::u16string(entryText);
-        read.field = readInteger<std::int16_t>(rest);
+        read.field = readInteger<std::int16_t>(nextField(rest).first);
         if (read.field && !isFieldIndex(*read.field)) read.field.reset();
     }
     return read;

@@ -46,9 +46,10 @@ struct ReadSettings {
     std::optional<std::int16_t> field{};
 };
 
-// Reads the text line by line (CR LF or LF); a quoted text runs to the last
-// double quote of its line, so every text the writer makes reads back as
-// written.
+// Reads the text line by line (CR LF or LF). A field ends at a comma or at
+// the end of its line, and a line's fields beyond those it needs are
+// ignored. A quoted text runs to the last double quote of its line, so every
+// text the writer makes reads back as written.
 ReadSettings parseSettings(std::u16string_view text);
 
 }  // namespace velmor

@@ -102,7 +102,16 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"unquoted texts",
                  u"t\r\n0,0\r\n;\r\n'\r\n1,1\r\n12,4\r\n",
                  {0, 0, u";", u"'", 1, 1, u"12", 4}},
-        ReadCase{"unterminated quote", u"t\r\n0,0\r\n\"#\r\n", {0, 0, u"#"}}));
+        ReadCase{"unterminated quote", u"t\r\n0,0\r\n\"#\r\n", {0, 0, u"#"}},
+        ReadCase{"more fields than needed",
+                 u"t\r\n1500,1200,7\r\n\",\",x\r\n\".\",y\r\n2,3,9\r\n\"1,5\",3,0\r\n",
+                 {1500, 1200, u",", u".", 2, 3, u"1,5", 3}},
+        ReadCase{"more fields unquoted",
+                 u"t\r\n1,2,\r\n;,x\r\n',y\r\n0,0,\r\n12,4,6\r\n",
+                 {1, 2, u";", u"'", 0, 0, u"12", 4}},
+        ReadCase{"text after a closing quote",
+                 u"t\r\n0,0\r\n\".\" x\r\n\",\"\r\n1,1\r\n\"5\" x,4\r\n",
+                 {0, 0, u".", u",", 1, 1, u"5", 4}}));
 
 TEST(SettingsText, ReadsAWindows1252FileAndAUtf8File) {
     const std::string windows = "t\r\n0,0\r\n\"\xB7\"\r\n\"\xA0\"\r\n";
