@@ -20,7 +20,7 @@ bool usableMark(const std::optional<std::u16string>& mark) {
     if (!mark) return true;
     if (mark->empty()) return false;
     for (const char16_t c : *mark) {
-        if ((c >= u'0' && c <= u'9') || c < 0x20) return false;
+        if ((c >= u'0' && c <= u'9') || c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
     }
     return true;
 }

@@ -98,11 +98,16 @@ std::pair<std::optional<T>, std::optional<T>> readPair(std::u16string_view line)
     return {readInteger<T>(first), readInteger<T>(nextField(rest).first)};
 }
 
+// C0 controls, DEL and C1 controls.
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
 // A mark that would make numbers unreadable is not taken.
 std::optional<std::u16string> usableMark(std::u16string_view mark) {
     if (mark.empty()) return std::nullopt;
     for (const char16_t c : mark) {
-        if ((c >= u'0' && c <= u'9') || c < 0x20 || c == 0x7F) return std::nullopt;
+        if ((c >= u'0' && c <= u'9') || isControl(c)) return std::nullopt;
     }
     return std::u16string(mark);
 }

@@ -98,6 +98,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"control character marks",
                  std::u16string(u"t\r\n0,0\r\n\"\t\"\r\n\"\0\"\r\n"sv),
                  {0, 0}},
+        ReadCase{
+            "delete and C1 control marks", u"t\r\n0,0\r\n\"\u007F\"\r\n\"\u0080\"\r\n", {0, 0}},
+        ReadCase{"last C1 control in a mark",
+                 u"t\r\n0,0\r\n\".\u009F\"\r\n\"\u00A0\"\r\n",
+                 {0, 0, std::nullopt, u"\u00A0"}},
         ReadCase{"quote as a mark", u"t\r\n0,0\r\n\"\"\"\r\n", {0, 0, u"\""}},
         ReadCase{"unquoted texts",
                  u"t\r\n0,0\r\n;\r\n'\r\n1,1\r\n12,4\r\n",
