@@ -142,5 +142,53 @@ TEST(TextEncoding, RoundTripsWhatEachEncodingHolds) {
     EXPECT_EQ(encodeUtf8(u"\xD800"), "\xEF\xBF\xBD");
 }
 
+TEST(TextEncoding, JudgesATextCutShortOnWholeCharacters) {
+    // Characters of one, two, three, four and one bytes.
+    const std::u16string text = u"a\u00E9\u20AC\U0001F600b";
+    const std::string bytes = encodeUtf8(text);
+    const std::size_t boundaries[] = {0, 1, 3, 6, 10, 11};
+    const std::size_t units[] = {0, 1, 2, 3, 5, 6};  // UTF-16 code units before each
+    ASSERT_EQ(bytes.size(), 11u);
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        std::size_t whole = 0;
+        while (whole + 1 < std::size(boundaries) && boundaries[whole + 1] <= cut)
+            ++whole;
+        EXPECT_EQ(decodeText(std::string_view(bytes).substr(0, cut), true),
+                  text.substr(0, units[whole]))
+            << "cut after " << cut << " bytes";
+    }
+}
+
+struct CutCase {
+    const char* what;
+    std::string bytes;
+    bool cutShort;
+    std::u16string expected;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CutTest : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutTest, DropsOnlyACharacterThatMoreBytesWouldComplete) {
+    const CutCase& c = GetParam();
+    EXPECT_EQ(decodeText(c.bytes, c.cutShort), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, CutTest,
+    ::testing::Values(
+        CutCase{"Windows-1252 stays Windows-1252", "\xB7\xA0", true, u"\u00B7\u00A0"},
+        CutCase{"a byte that begins no character", "x\xC0", true, u"x\u00C0"},
+        CutCase{"the start of an overlong form", "x\xE0\x80", true, u"x\u00E0\u20AC"},
+        CutCase{"the start of a surrogate", "x\xED\xA0", true, u"x\u00ED\u00A0"},
+        CutCase{"the start of a code beyond U+10FFFF", "x\xF4\x90", true, u"x\u00F4\u0090"},
+        CutCase{"a character cut after three of four bytes", "x\xF0\x9F\x98", true, u"x"},
+        CutCase{"a lead byte alone", "x\xE2", true, u"x"},
+        CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
+        CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
+
 }  // namespace
 }  // namespace velmor
