@@ -20,11 +20,13 @@ std::u16string widen(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
-// A position as a single-precision number: whole numbers without a point.
+// A position as a single-precision number in plain decimal digits, never
+// in exponent form: whole numbers without a point.
 std::u16string formatSingle(std::int32_t value) {
     std::array<char, 32> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<float>(value)).ptr;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                   static_cast<float>(value), std::chars_format::fixed)
+                         .ptr;
     return widen(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 

@@ -24,7 +24,7 @@ struct Settings {
 
 // The six lines of config.ini, each ended by CR LF:
 //   Velmor (https://velmor.example)
-//   left,top            (twips, written as single-precision numbers)
+//   left,top            (twips, single-precision numbers in plain decimals)
 //   "decMark"
 //   "thsSep"
 //   rndMode,digits

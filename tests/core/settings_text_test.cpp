@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "shell/text_encoding.h"
@@ -23,6 +25,28 @@ TEST(SettingsText, WritesSixLinesInTheirFixedForm) {
                                             u"\"1\u00A0234,5\",2\r\n");
     EXPECT_EQ(formatSettings(Settings{0, 0, u".", u"", 1, 1, u"", 0}),
               kTitle + u"0,0\r\n\".\"\r\n\"\"\r\n1,1\r\n\"\",0\r\n");
+}
+
+TEST(SettingsText, WritesThePositionInPlainDecimalsAsASingle) {
+    const struct {
+        std::int32_t left, top;
+        std::u16string line;
+    } cases[] = {
+        {300000, 150000, u"300000,150000"},
+        {-1000000, 1000000000, u"-1000000,1000000000"},
+        {-45, 0, u"-45,0"},
+        // Single precision keeps 24 bits: 123456789 is 123456792 as a single.
+        {123456789, 16777217, u"123456792,16777216"},
+        {std::numeric_limits<std::int32_t>::min(), 20000000, u"-2147483648,20000000"},
+    };
+    for (const auto& c : cases) {
+        const std::u16string text =
+            formatSettings(Settings{c.left, c.top, u".", u",", 1, 1, u"0", 0});
+        EXPECT_EQ(text.substr(kTitle.size(), c.line.size() + 2), c.line + u"\r\n");
+        const ReadSettings read = parseSettings(text);
+        EXPECT_EQ(read.left, static_cast<std::int32_t>(static_cast<float>(c.left)));
+        EXPECT_EQ(read.top, static_cast<std::int32_t>(static_cast<float>(c.top)));
+    }
 }
 
 TEST(SettingsText, ReadsBackEveryMarkAndEntryAsWritten) {
