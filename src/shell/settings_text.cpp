@@ -114,6 +114,17 @@ std::optional<std::u16string> usableMark(std::u16string_view mark) {
     return std::u16string(mark);
 }
 
+// An entry that the entry box could not hold is not taken: one with a
+// control character, or longer than the box once its surrounding spaces are
+// removed. Any other text is taken as it stands, whether it parses or not.
+std::optional<std::u16string> usableEntry(std::u16string_view entry) {
+    if (trimSpaces(entry).size() > static_cast<std::size_t>(kEntryLength)) return std::nullopt;
+    for (const char16_t c : entry) {
+        if (isControl(c)) return std::nullopt;
+    }
+    return std::u16string(entry);
+}
+
 }  // namespace
 
 std::u16string formatSettings(const Settings& settings) {
@@ -148,7 +159,7 @@ ReadSettings parseSettings(std::u16string_view text) {
     }
     if (const auto entry = line(6)) {
         const auto [entryText, rest] = readText(*entry);
-        read.entryText = std::u16string(entryText);
+        read.entryText = usableEntry(entryText);
         read.field = readInteger<std::int16_t>(nextField(rest).first);
         if (read.field && !isFieldIndex(*read.field)) read.field.reset();
     }

@@ -33,8 +33,9 @@ std::u16string formatSettings(const Settings& settings);
 
 // What a settings text holds. A value that is missing, does not parse, does
 // not fit its type, or is unusable (a field index outside 0..8, an empty mark,
-// a mark holding a digit or a control character) is left empty, so that the
-// caller keeps its default.
+// a mark holding a digit or a control character, an entry holding a control
+// character or longer than the entry box once trimmed) is left empty, so that
+// the caller keeps its default.
 struct ReadSettings {
     std::optional<std::int32_t> left{};
     std::optional<std::int32_t> top{};
