@@ -19,12 +19,17 @@ std::filesystem::path makeTemporaryFolder() {
 }  // namespace
 
 ScriptedPlatform::ScriptedPlatform()
-    : programFolder_(makeTemporaryFolder()), userFolder_(makeTemporaryFolder()) {}
+    : programFolder_(makeTemporaryFolder()),
+      userFolder_(makeTemporaryFolder()),
+      dataHome_(makeTemporaryFolder()) {
+    dataFolder = dataHome_ / "velmor";
+}
 
 ScriptedPlatform::~ScriptedPlatform() {
     std::error_code error;
     std::filesystem::remove_all(programFolder_, error);
     std::filesystem::remove_all(userFolder_, error);
+    std::filesystem::remove_all(dataHome_, error);
 }
 
 bool ScriptedPlatform::folderWritable(const std::filesystem::path& folder) const {
