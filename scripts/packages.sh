@@ -2,5 +2,8 @@
 # shellcheck shell=bash
 build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
     fonts-liberation)
+# The desktop suite adds an X server, a window manager, tools to drive and
+# read them, and the GTK platform theme for a real dark theme.
 test_packages=("${build_packages[@]}" clang-format clang libclang-rt-14-dev desktop-file-utils
-    appstream)
+    appstream xvfb openbox xdotool x11-utils imagemagick xclip
+    qt6-gtk-platformtheme)

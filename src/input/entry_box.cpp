@@ -16,6 +16,17 @@ char16_t firstChar(std::u16string_view text) {
     return text.empty() ? 0 : text.front();
 }
 
+// The space bar types the thousand separator when that is a space of any
+// width (fr_FR groups with the narrow no-break space), else the no-break
+// space.
+char16_t spaceFor(std::u16string_view thsSep) {
+    constexpr std::u16string_view kSpaces = u"\u00A0\u202F\u2009\u2007";
+    const char16_t separator = firstChar(thsSep);
+    return thsSep.size() == 1 && kSpaces.find(separator) != std::u16string_view::npos
+               ? separator
+               : kNoBreakSpace;
+}
+
 }  // namespace
 
 Quantity FmMain::CalcTextVal(std::u16string_view fd, bool systemMarks) const {
@@ -41,7 +52,7 @@ void FmMain::txNum_KeyPress(char16_t& keyAscii) {
     }
     if (keyAscii < kSpace) return;  // Backspace and the box's own editing keys
 
-    if (keyAscii == kSpace) keyAscii = kNoBreakSpace;
+    if (keyAscii == kSpace) keyAscii = spaceFor(state.thsSep);
     const char16_t mark = firstChar(state.decMark);
     if (decAliases.find(keyAscii) != std::u16string::npos) keyAscii = mark;
     // A byte count takes no decimals.

@@ -35,15 +35,21 @@ public:
     virtual void endProgram() = 0;
 
     // The folder that holds the program, and the user's own configuration
-    // folder (XDG_CONFIG_HOME/velmor), which may not exist yet.
+    // folder (XDG_CONFIG_HOME/velmor), which may not exist yet; empty when
+    // the user has no home folder to hold one.
     virtual std::filesystem::path programFolder() const = 0;
     virtual std::filesystem::path userConfigFolder() const = 0;
     virtual bool folderWritable(const std::filesystem::path& folder) const = 0;
 
     // The main window's outer frame and the screen's usable area, in twips.
+    // moveWindow places the frame's top-left corner, the point windowFrame
+    // reports, so that a saved position comes back exactly.
     virtual Rect windowFrame() const = 0;
     virtual void moveWindow(int left, int top) = 0;
     virtual Rect screenArea() const = 0;
+    // False where the desktop places every window itself (Wayland): the
+    // window's position is then neither known nor settable.
+    virtual bool placesWindows() const = 0;
 
     // Shows the options dialog modally over the main window. It returns once
     // the dialog is closed, or, where no toolkit waits, once it is open; in

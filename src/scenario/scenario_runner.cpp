@@ -198,6 +198,14 @@ bool Session::setUp(const Words& words) {
         platform_.programFolderWritable = false;
         return true;
     }
+    if (words[0] == "installed" && words.size() == 1) {
+        platform_.installProgram();
+        return true;
+    }
+    if (words[0] == "unplaced" && words.size() == 1) {
+        platform_.windowsPlaced = false;
+        return true;
+    }
     if (words[0] == "screen" && words.size() == 3) {
         const auto width = number(words[1]);
         const auto height = number(words[2]);

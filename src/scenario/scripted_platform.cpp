@@ -2,6 +2,7 @@
 
 #include <stdlib.h>
 
+#include <fstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -19,7 +20,8 @@ std::filesystem::path makeTemporaryFolder() {
 }  // namespace
 
 ScriptedPlatform::ScriptedPlatform()
-    : programFolder_(makeTemporaryFolder()),
+    : programRoot_(makeTemporaryFolder()),
+      programFolder_(programRoot_),
       userFolder_(makeTemporaryFolder()),
       dataHome_(makeTemporaryFolder()) {
     dataFolder = dataHome_ / "velmor";
@@ -27,9 +29,18 @@ ScriptedPlatform::ScriptedPlatform()
 
 ScriptedPlatform::~ScriptedPlatform() {
     std::error_code error;
-    std::filesystem::remove_all(programFolder_, error);
+    std::filesystem::remove_all(programRoot_, error);
     std::filesystem::remove_all(userFolder_, error);
     std::filesystem::remove_all(dataHome_, error);
+}
+
+void ScriptedPlatform::installProgram() {
+    const std::filesystem::path prefix = programRoot_ / "usr";
+    std::filesystem::create_directories(prefix / "bin");
+    std::filesystem::create_directories(prefix / "share/velmor");
+    std::filesystem::create_directories(prefix / "share/applications");
+    std::ofstream(prefix / "share/applications/org.velmor.Velmor.desktop") << "[Desktop Entry]\n";
+    programFolder_ = prefix / "bin";
 }
 
 bool ScriptedPlatform::folderWritable(const std::filesystem::path& folder) const {

@@ -28,11 +28,17 @@ public:
     double randomDraw() override { return nextDraw; }
     void endProgram() override { programEnded = true; }
     std::filesystem::path programFolder() const override { return programFolder_; }
-    std::filesystem::path userConfigFolder() const override { return userFolder_ / "velmor"; }
+    std::filesystem::path userConfigFolder() const override {
+        return homeless ? std::filesystem::path() : userFolder_ / "velmor";
+    }
+    // Lays the program folder out as an installation's bin folder, beside
+    // Velmor's installed data.
+    void installProgram();
     bool folderWritable(const std::filesystem::path& folder) const override;
     Rect windowFrame() const override { return frame; }
     void moveWindow(int left, int top) override;
     Rect screenArea() const override { return screen; }
+    bool placesWindows() const override { return windowsPlaced; }
     void showOptionsDialog() override {
         if (onShowOptions) onShowOptions();
     }
@@ -47,6 +53,8 @@ public:
     double nextDraw = 0.5;
     bool programEnded = false;
     bool programFolderWritable = true;
+    bool windowsPlaced = true;
+    bool homeless = false;  // no HOME and no XDG_CONFIG_HOME
     // A 513 x 241 pixel client area with its border, caption and menu bar.
     Rect frame{0, 0, 521 * kTwipsPerPixel, 289 * kTwipsPerPixel};
     Rect screen{0, 0, 1920 * kTwipsPerPixel, 1080 * kTwipsPerPixel};
@@ -56,6 +64,7 @@ public:
     std::filesystem::path dataFolder;  // installed data: none at first, in a temporary folder
 
 private:
+    std::filesystem::path programRoot_;  // removed with everything in it
     std::filesystem::path programFolder_;
     std::filesystem::path userFolder_;  // stands for XDG_CONFIG_HOME
     std::filesystem::path dataHome_;    // stands for XDG_DATA_HOME

@@ -142,6 +142,10 @@ private:
 
     Platform& platform_;
     PendingMarks& pending_;
+    // The position start-up read, saved again where the desktop places the
+    // window itself and its real position is unknown.
+    int readLeft_ = 0;
+    int readTop_ = 0;
 };
 
 // Looks of the entry box.

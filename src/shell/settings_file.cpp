@@ -8,22 +8,58 @@
 namespace velmor {
 namespace {
 
+namespace fs = std::filesystem;
+
 // Far more than six lines of settings ever need.
 constexpr std::size_t kReadLimit = 64 * 1024;
 
+// A folder the settings file can be written into: writable, and with no
+// directory or other non-file standing where the file goes.
+bool canHoldSettings(const Platform& platform, const fs::path& folder) {
+    if (folder.empty() || !platform.folderWritable(folder)) return false;
+    std::error_code error;
+    const fs::path file = folder / kSettingsFileName;
+    return !fs::exists(fs::symlink_status(file, error)) || isRegularFile(file);
+}
+
+bool writeInto(const Platform& platform, const fs::path& folder, std::string_view bytes) {
+    if (folder.empty()) return false;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    return platform.folderWritable(folder) &&
+           replaceFileAtomically(folder / kSettingsFileName, bytes);
+}
+
 }  // namespace
 
-std::optional<std::filesystem::path> findSettingsFile(const Platform& platform) {
-    for (const auto& folder : {platform.programFolder(), platform.userConfigFolder()}) {
-        if (isRegularFile(folder / kSettingsFileName)) return folder / kSettingsFileName;
+bool isInstalledProgram(const fs::path& programFolder) {
+    const fs::path prefix = programFolder.parent_path();
+    std::error_code error;
+    return programFolder.filename() == "bin" && fs::is_directory(prefix / "share/velmor", error) &&
+           isRegularFile(prefix / "share/applications/org.velmor.Velmor.desktop");
+}
+
+fs::path settingsFolder(const Platform& platform) {
+    const fs::path program = platform.programFolder();
+    if (!isInstalledProgram(program) && canHoldSettings(platform, program)) return program;
+    return platform.userConfigFolder();
+}
+
+std::optional<fs::path> findSettingsFile(const Platform& platform) {
+    for (const fs::path& folder : {settingsFolder(platform), platform.programFolder()}) {
+        if (!folder.empty() && isRegularFile(folder / kSettingsFileName)) {
+            return folder / kSettingsFileName;
+        }
     }
     return std::nullopt;
 }
 
 ReadSettings loadSettings(const Platform& platform) {
+    for (const fs::path& folder : {settingsFolder(platform), platform.userConfigFolder()}) {
+        if (!folder.empty()) removeStaleTemporaries(folder / kSettingsFileName);
+    }
     const auto file = findSettingsFile(platform);
     if (!file) return {};
-    removeStaleTemporaries(*file);
     // One byte beyond the limit tells whether the limit cut the file.
     const auto bytes = readFileStart(*file, kReadLimit + 1);
     if (!bytes) return {};
@@ -32,19 +68,15 @@ ReadSettings loadSettings(const Platform& platform) {
 }
 
 bool saveSettings(const Platform& platform, const Settings& settings) {
-    std::filesystem::path folder = platform.programFolder();
-    if (const auto file = findSettingsFile(platform)) {
-        folder = file->parent_path();
-    } else if (!platform.folderWritable(folder)) {
-        folder = platform.userConfigFolder();
-        std::error_code error;
-        std::filesystem::create_directories(folder, error);
-    }
-    if (!platform.folderWritable(folder)) return false;
-
     const std::u16string text = formatSettings(settings);
     const std::optional<std::string> narrow = encodeWindows1252(text);
-    return replaceFileAtomically(folder / kSettingsFileName, narrow ? *narrow : encodeUtf8(text));
+    const std::string bytes = narrow ? *narrow : encodeUtf8(text);
+
+    const fs::path folder = settingsFolder(platform);
+    if (writeInto(platform, folder, bytes)) return true;
+    // No session's settings are lost while the user's folder can take them.
+    const fs::path user = platform.userConfigFolder();
+    return user != folder && writeInto(platform, user, bytes);
 }
 
 }  // namespace velmor

@@ -10,18 +10,31 @@ namespace velmor {
 
 inline constexpr char kSettingsFileName[] = "config.ini";
 
-// The settings file start-up reads: the program folder's when there is one,
-// else the user's.
+// Whether the program runs from an installation: its folder is the bin
+// folder of a prefix that holds Velmor's installed data (share/velmor and
+// the desktop file), as /usr/bin, /usr/local/bin or ~/.local/bin do.
+bool isInstalledProgram(const std::filesystem::path& programFolder);
+
+// The folder Velmor's saves go to. An installed Velmor keeps its settings
+// in the user's folder only; any other copy keeps them beside itself while
+// that folder can take the file, else in the user's folder. Empty when
+// there is no user's folder to fall back on.
+std::filesystem::path settingsFolder(const Platform& platform);
+
+// The settings file start-up reads: the one where the next save will write,
+// or, while that does not exist yet, a config.ini beside the program, which
+// seeds the settings.
 std::optional<std::filesystem::path> findSettingsFile(const Platform& platform);
 
-// Reads the settings file, wherever it is; empty values when there is none.
-// Only its start is read, so a huge file costs no more than a small one.
+// Reads the settings file; empty values when there is none. Only its start
+// is read, so a huge file costs no more than a small one. Temporary files
+// that a killed save left behind are removed first.
 ReadSettings loadSettings(const Platform& platform);
 
-// Writes the settings file where it was found; a new one goes to the
-// program's folder when that is writable, else to the user's folder. The
-// file is Windows-1252 when every character fits, else UTF-8, and is
-// replaced atomically: a failure leaves the previous file as it was.
+// Writes the settings file into settingsFolder(); when that cannot be done,
+// into the user's folder instead. The file is Windows-1252 when every
+// character fits, else UTF-8, and is replaced atomically: a failure leaves
+// the previous file as it was. Returns whether a file was written.
 bool saveSettings(const Platform& platform, const Settings& settings);
 
 }  // namespace velmor

@@ -76,7 +76,9 @@ void FmMain::StartUp() {
 // Applies what the settings file holds; every value it lacks keeps its
 // default.
 void FmMain::applySettings(const ReadSettings& saved) {
-    moveWindowOnScreen(saved.left.value_or(0), saved.top.value_or(0));
+    readLeft_ = saved.left.value_or(0);
+    readTop_ = saved.top.value_or(0);
+    moveWindowOnScreen(readLeft_, readTop_);
     if (saved.decMark) state.decMark = *saved.decMark;
     if (saved.thsSep) state.thsSep = *saved.thsSep;
     // Equal marks would make every number unreadable.
@@ -92,6 +94,7 @@ void FmMain::applySettings(const ReadSettings& saved) {
 
 // Moves the window, keeping all of it on the screen.
 void FmMain::moveWindowOnScreen(int left, int top) {
+    if (!platform_.placesWindows()) return;
     const Rect frame = platform_.windowFrame();
     const Rect screen = platform_.screenArea();
     left = std::max(std::min(left, screen.left + screen.width - frame.width), screen.left);
@@ -100,7 +103,11 @@ void FmMain::moveWindowOnScreen(int left, int top) {
 }
 
 void FmMain::SaveSeps() {
-    const Rect frame = platform_.windowFrame();
+    Rect frame = platform_.windowFrame();
+    if (!platform_.placesWindows()) {
+        frame.left = readLeft_;
+        frame.top = readTop_;
+    }
     saveSettings(platform_, Settings{frame.left, frame.top, state.decMark, state.thsSep,
                                      state.rndMode, state.digits, txNum.text(), state.activeField});
 }

@@ -7,10 +7,12 @@
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
 #include "ui/svg_icon_engine.h"
+#include "ui/velmor_style.h"
 
 namespace velmor::ui {
 
 AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setPalette(velmorPalette());
     form_.Form_Load();
     setWindowTitle(qt(form_.caption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
@@ -36,13 +38,20 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
         place(*label);
     }
     auto* description = new QLabel(this);
+    description->setObjectName(QStringLiteral("description"));
     description->setWordWrap(true);
     syncLabel(*description, form_.lblDescription);
-    // Down to the rule beneath it, so that every line of it shows.
-    description->resize(description->width(),
-                        pixels(form_.Line1[1].geometry.top) - description->y());
+    // Liberation Sans wraps it into more lines than its height holds: it
+    // widens, up to the rule's right end, until its lines fit.
+    const Rect& rule = form_.Line1[0].geometry;
+    const int widest = pixels(rule.left + rule.width) - description->x();
+    while (description->heightForWidth(description->width()) > description->height() &&
+           description->width() < widest) {
+        description->resize(description->width() + 1, description->height());
+    }
     for (const Label& line : form_.Line1) {
         auto* rule = new QWidget(this);
+        rule->setObjectName(QStringLiteral("rule"));
         const QRect at = pixels(line.geometry);
         rule->setGeometry(at.x(), at.y(), at.width(), 1);  // a one-pixel line
         rule->setAutoFillBackground(true);

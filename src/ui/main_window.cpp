@@ -3,8 +3,10 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
+#include "ui/option_box.h"
 #include "ui/qt_convert.h"
 #include "ui/svg_icon_engine.h"
+#include "ui/velmor_style.h"
 
 namespace velmor::ui {
 namespace {
@@ -25,6 +27,7 @@ QString unitName(int field) {
 }  // namespace
 
 MainWindow::MainWindow(FmMain& form) : form_(form) {
+    setPalette(velmorPalette());
     setWindowTitle(QStringLiteral(" Velmor v2.01"));
     setWindowIcon(svgIcon(QStringLiteral(":/velmor/icon.svg")));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -115,7 +118,7 @@ void MainWindow::makeFields(QWidget* client) {
 
 QToolButton* MainWindow::makeOptionBox(QWidget* client, const CheckBox& model,
                                        const QString& picture, QSize pictureSize) {
-    auto* box = new QToolButton(client);
+    auto* box = new OptionBox(client);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
     const QRect geometry = pixels(model.geometry());
@@ -194,7 +197,14 @@ void MainWindow::sync() {
     banner_->setPalette(blue);
     banner_->setVisible(form_.pcButtons.visible);
     // Laid out only when shown: most starts never show the banner.
-    if (form_.pcButtons.visible) syncLabel(*bannerText_, form_.lbMark);
+    if (form_.pcButtons.visible) {
+        syncLabel(*bannerText_, form_.lbMark);
+        // The greeting in Liberation Sans runs past the box drawn for it:
+        // the box grows to the right to hold it whole, with the margin it
+        // has on the left of the text's top.
+        const int needed = bannerText_->geometry().right() + 1 + bannerText_->y() * 2;
+        if (needed > banner_->width()) banner_->resize(needed, banner_->height());
+    }
     if (form_.cmFlag.enabled() && !flagTimer_.isActive()) flagTimer_.start(form_.cmFlag.interval());
     if (!form_.cmFlag.enabled()) flagTimer_.stop();
 

@@ -7,6 +7,7 @@
 
 #include "ui/field_widgets.h"
 #include "ui/qt_convert.h"
+#include "ui/velmor_style.h"
 
 namespace velmor::ui {
 namespace {
@@ -21,6 +22,7 @@ void setBack(QWidget& widget, Rgb rgb) {
 }  // namespace
 
 OptionsDialog::OptionsDialog(FmOptions& form, QWidget* parent) : QDialog(parent), form_(form) {
+    setPalette(velmorPalette());
     setWindowTitle(QStringLiteral(" Config"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(358, 137);

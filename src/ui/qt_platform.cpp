@@ -50,8 +50,13 @@ void QtPlatform::endProgram() {
 }
 
 std::filesystem::path QtPlatform::userConfigFolder() const {
+    // Without HOME and XDG_CONFIG_HOME Qt would answer a folder at the file
+    // system's root; the settings are then not kept at all.
+    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
+        return {};
+    }
     // With the application named "velmor" and no organisation, this is
-    // XDG_CONFIG_HOME/velmor.
+    // XDG_CONFIG_HOME/velmor, or ~/.config/velmor.
     return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdU16String();
 }
 
@@ -67,8 +72,13 @@ Rect QtPlatform::windowFrame() const {
             frame.height() * kTwipsPerPixel};
 }
 
+// A top-level widget's position is its frame's top-left corner, both ways.
 void QtPlatform::moveWindow(int left, int top) {
     if (mainWindow != nullptr) mainWindow->move(pixels(left), pixels(top));
+}
+
+bool QtPlatform::placesWindows() const {
+    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
 Rect QtPlatform::screenArea() const {

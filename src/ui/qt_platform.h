@@ -28,6 +28,7 @@ public:
     Rect windowFrame() const override;
     void moveWindow(int left, int top) override;
     Rect screenArea() const override;
+    bool placesWindows() const override;
     void showOptionsDialog() override;
     void showAboutBox() override;
     void shellOpen(const std::u16string& target) override;

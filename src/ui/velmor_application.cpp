@@ -1,5 +1,7 @@
 #include "ui/velmor_application.h"
 
+#include <QGuiApplication>
+
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
 
@@ -10,15 +12,20 @@ VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
     platform_.mainWindow = &window_;
     platform_.onShowOptions = [this] { showOptions(); };
     platform_.onShowAbout = [this] { showAbout(); };
+    // The session manager asks for the session's data before logging out.
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
+                     [this] { main_.SaveSeps(); });
 }
 
 void VelmorApplication::start() {
     main_.Form_Load();
-    // Nothing is painted before the event loop runs, so one sync after the
-    // first activation shows the started state.
-    window_.show();
+    // Started before it is shown, so that the window appears where it was
+    // saved: a window manager places a window that is not yet mapped by its
+    // frame's corner, while a move just after mapping, before the frame is
+    // known, would place the client area there and the window would walk.
     main_.Form_Activate();
     window_.sync();
+    window_.show();
 }
 
 // Shows the dialog modally; when it closes, the main window is activated
@@ -28,6 +35,7 @@ void VelmorApplication::showOptions() {
     options_->load();
     OptionsDialog dialog(*options_, &window_);
     dialog.exec();
+    if (!main_.windowOpen) return;  // the program was ended while it was open
     main_.Form_Activate();
     window_.sync();
 }
@@ -40,6 +48,7 @@ void VelmorApplication::showAbout() {
     FmAbout about(platform_);
     AboutBox box(about, &window_);
     box.exec();
+    if (!main_.windowOpen) return;
     main_.Form_Activate();
     window_.sync();
 }

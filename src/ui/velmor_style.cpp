@@ -50,6 +50,23 @@ QIcon VelmorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
+QPalette velmorPalette() {
+    // Built from one light button colour, Qt derives the light, dark and
+    // text colours of every group; the rest is set here, not taken from the
+    // desktop.
+    QPalette palette(QColor(239, 239, 239));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(247, 247, 247));
+    palette.setColor(QPalette::Highlight, QColor(30, 96, 168));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0, 0, 192));
+    palette.setColor(QPalette::LinkVisited, QColor(96, 0, 160));
+    palette.setColor(QPalette::ToolTipBase, QColor(255, 255, 220));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::PlaceholderText, QColor(96, 96, 96));
+    return palette;
+}
+
 void useVelmorLook() {
     QApplication::setStyle(new VelmorStyle);
     QApplication::setFont(qt(Font{}));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <QProxyStyle>
 
 namespace velmor::ui {
@@ -15,6 +16,13 @@ public:
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;
 };
+
+// The light palette Velmor's windows are drawn in, whatever the desktop's
+// palette: their backgrounds and texts have fixed colours, so each widget
+// takes text and background from one palette and every text reads, under a
+// dark system theme too. Menus and tooltips, separate windows, keep the
+// desktop's palette.
+QPalette velmorPalette();
 
 // Velmor's look for the whole program: VelmorStyle, and Liberation Sans at
 // 8.25 points, the face of the window's small texts, for its menus and

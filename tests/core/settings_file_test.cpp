@@ -48,19 +48,61 @@ protected:
     scenario::ScriptedPlatform platform;
 };
 
-TEST_F(SettingsFileTest, GoesToTheProgramFolderOrElseTheUsersFolder) {
+TEST_F(SettingsFileTest, APortableCopyKeepsItsSettingsBesideItself) {
     EXPECT_FALSE(findSettingsFile(platform));
-    platform.programFolderWritable = false;
     ASSERT_TRUE(saveSettings(platform, kSettings));
-    EXPECT_EQ(findSettingsFile(platform), userFile());
+    EXPECT_EQ(findSettingsFile(platform), programFile());
     EXPECT_EQ(loadSettings(platform).entryText, u"1.234,5");
+    EXPECT_FALSE(fs::exists(userFile()));
+}
 
-    // A file in the program's folder comes first, and is written where it is.
-    platform.programFolderWritable = true;
+TEST_F(SettingsFileTest, AProgramFolderThatCannotBeWrittenSeedsTheUsersSettings) {
     put(programFile(), "t\r\n1,2\r\n");
+    platform.programFolderWritable = false;
     EXPECT_EQ(loadSettings(platform).left, 1);
     ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(contents(programFile()), "t\r\n1,2\r\n");
+    // From now on the user's file is read, the program's only seeded it.
+    EXPECT_EQ(findSettingsFile(platform), userFile());
     EXPECT_EQ(loadSettings(platform).left, 15);
+}
+
+TEST_F(SettingsFileTest, AnInstalledProgramKeepsSettingsOnlyInTheUsersFolder) {
+    platform.installProgram();
+    EXPECT_TRUE(isInstalledProgram(platform.programFolder()));
+    put(programFile(), "an administrator's\r\n1,2\r\n");
+    EXPECT_EQ(loadSettings(platform).left, 1);
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(contents(programFile()), "an administrator's\r\n1,2\r\n");
+    EXPECT_EQ(loadSettings(platform).left, 15);
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+}
+
+TEST_F(SettingsFileTest, OnlyABinFolderBesideVelmorsDataIsAnInstallation) {
+    const fs::path prefix = platform.programFolder() / "prefix";
+    fs::create_directories(prefix / "bin");
+    EXPECT_FALSE(isInstalledProgram(prefix / "bin"));
+    fs::create_directories(prefix / "share/velmor");
+    EXPECT_FALSE(isInstalledProgram(prefix / "bin"));  // no desktop file
+    fs::create_directories(prefix / "share/applications");
+    put(prefix / "share/applications/org.velmor.Velmor.desktop", "[Desktop Entry]\n");
+    EXPECT_TRUE(isInstalledProgram(prefix / "bin"));
+    fs::rename(prefix / "bin", prefix / "tools");
+    EXPECT_FALSE(isInstalledProgram(prefix / "tools"));
+}
+
+TEST_F(SettingsFileTest, WithoutAHomeFolderNothingIsWrittenAnywhereElse) {
+    platform.programFolderWritable = false;
+    platform.homeless = true;
+    EXPECT_FALSE(saveSettings(platform, kSettings));
+    EXPECT_FALSE(fs::exists(programFile()));
+    EXPECT_FALSE(findSettingsFile(platform));
+}
+
+TEST_F(SettingsFileTest, ATemporaryLeftBeforeAnyFileExistedGoesAtTheNextStart) {
+    put(platform.programFolder() / ".config.ini.tmp-Ab12Cd", "half a save");
+    loadSettings(platform);
+    EXPECT_TRUE(fs::is_empty(platform.programFolder()));
 }
 
 TEST_F(SettingsFileTest, WritesWindows1252UnlessAMarkDoesNotFit) {
@@ -73,12 +115,13 @@ TEST_F(SettingsFileTest, WritesWindows1252UnlessAMarkDoesNotFit) {
     EXPECT_EQ(loadSettings(platform).thsSep, u"\u202F");
 }
 
-TEST_F(SettingsFileTest, ADirectoryInThePlaceOfTheFileIsNeitherReadNorReplaced) {
+TEST_F(SettingsFileTest, ADirectoryInThePlaceOfTheFileSendsTheSettingsToTheUsersFolder) {
     fs::create_directory(programFile());
     EXPECT_FALSE(loadSettings(platform).left);
-    EXPECT_FALSE(saveSettings(platform, kSettings));
+    ASSERT_TRUE(saveSettings(platform, kSettings));
     EXPECT_TRUE(fs::is_directory(programFile()));
     EXPECT_EQ(temporariesBeside(programFile()), 0);
+    EXPECT_EQ(loadSettings(platform).left, 15);
 }
 
 TEST_F(SettingsFileTest, AFolderThatCannotHoldFilesGetsNothing) {

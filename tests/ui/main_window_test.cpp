@@ -7,9 +7,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 #include "ui/qt_convert.h"
+#include "ui/termination_signals.h"
 #include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
 
@@ -237,6 +239,16 @@ private slots:
         QCOMPARE(window().roundingBox(0)->accessibleName(), QStringLiteral("round up, key X"));
         QCOMPARE(window().digitBox(3)->accessibleName(),
                  QStringLiteral("round to 3 decimals, key F4"));
+    }
+
+    void aTerminationSignalClosesTheWindowAndSaves() {
+        new velmor::ui::TerminationSignals(window());
+        QTest::keyClicks(entry(), QStringLiteral("42"));
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!window().isVisible());
+        QFile file(settingsFile());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(file.readAll().endsWith("\"42\",0\r\n"));
     }
 
     void theWindowHasItsFixedSizeAndCaption() {

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class QSocketNotifier;
+class QWidget;
+
+namespace velmor::ui {
+
+// Closes a window, as its close box does, when the process is asked to end
+// by SIGTERM (the desktop's logout), SIGINT or SIGHUP, so that whatever the
+// window's closing saves is saved then too. The signal handler only writes
+// the signal's number into a pipe; the window is closed from Qt's event loop
+// when the pipe has something to read. Only one may exist at a time; it
+// restores the signals' previous handling when it goes.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationSignals(QWidget& window);
+    ~TerminationSignals() override;
+    TerminationSignals(const TerminationSignals&) = delete;
+    TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+private:
+    void closeWindow();
+
+    QWidget& window_;
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+}  // namespace velmor::ui

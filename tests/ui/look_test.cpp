@@ -1,0 +1,238 @@
+// How Velmor's windows look whatever the desktop: every text readable under
+// a dark system palette, shown whole, and the checked option box plain to
+// see.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cmath>
+#include <functional>
+#include <memory>
+
+#include "ui/about_box.h"
+#include "ui/options_dialog.h"
+#include "ui/qt_convert.h"
+#include "ui/velmor_application.h"
+#include "ui/velmor_style.h"
+
+using velmor::ui::AboutBox;
+using velmor::ui::OptionsDialog;
+using velmor::ui::VelmorApplication;
+
+namespace {
+
+// WCAG's relative luminance and contrast ratio.
+double luminance(const QColor& colour) {
+    const auto channel = [](double value) {
+        return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(colour.redF()) + 0.7152 * channel(colour.greenF()) +
+           0.0722 * channel(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The colour a widget's text is drawn over: its own background when it
+// fills one, else the nearest filled one beneath it, else its window's.
+QColor backgroundBehind(const QWidget* widget) {
+    for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow()) {
+            return w->palette().color(w->backgroundRole());
+        }
+    }
+    return Qt::white;
+}
+
+// The pairs of text and background colours a widget paints with.
+QList<std::pair<QColor, QColor>> textsOf(const QWidget* widget) {
+    const QPalette& palette = widget->palette();
+    if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+        if (label->text().isEmpty()) return {};
+        return {{palette.color(QPalette::WindowText), backgroundBehind(label)}};
+    }
+    if (qobject_cast<const QLineEdit*>(widget) != nullptr) {
+        return {{palette.color(QPalette::Text), palette.color(QPalette::Base)}};
+    }
+    if (const auto* list = qobject_cast<const QComboBox*>(widget)) {
+        const QPalette& popup = list->view()->palette();
+        return {{palette.color(QPalette::ButtonText), palette.color(QPalette::Button)},
+                {popup.color(QPalette::Text), popup.color(QPalette::Base)},
+                {popup.color(QPalette::HighlightedText), popup.color(QPalette::Highlight)}};
+    }
+    if (qobject_cast<const QPushButton*>(widget) != nullptr) {
+        return {{palette.color(QPalette::ButtonText), palette.color(QPalette::Button)}};
+    }
+    if (qobject_cast<const QMenuBar*>(widget) != nullptr) {
+        return {{palette.color(QPalette::WindowText), palette.color(QPalette::Window)},
+                {palette.color(QPalette::ButtonText), palette.color(QPalette::Button)}};
+    }
+    return {};
+}
+
+void expectReadableTexts(const QWidget& window) {
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        if (!widget->isVisible() || !widget->isEnabled()) continue;
+        for (const auto& [text, back] : textsOf(widget)) {
+            QVERIFY2(contrast(text, back) >= 4.5,
+                     qPrintable(QStringLiteral("%1 %2: %3 on %4")
+                                    .arg(QString::fromLatin1(widget->metaObject()->className()),
+                                         widget->objectName() + widget->accessibleName(),
+                                         text.name(), back.name())));
+        }
+    }
+}
+
+// Every label's text fits its rectangle, and the label lies inside its
+// window.
+void expectWholeTexts(const QWidget& window) {
+    for (const QLabel* label : window.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        const QString what = label->text();
+        if (label->wordWrap()) {
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(), qPrintable(what));
+        } else {
+            QVERIFY2(label->sizeHint().width() <= label->width() + 1, qPrintable(what));
+        }
+        const QRect inWindow(label->mapTo(&window, QPoint(0, 0)), label->size());
+        QVERIFY2(window.rect().contains(inWindow), qPrintable(what));
+        if (label->parentWidget() != &window && !label->parentWidget()->isWindow()) {
+            QVERIFY2(label->parentWidget()->rect().contains(label->geometry()), qPrintable(what));
+        }
+    }
+}
+
+QPalette darkPalette() {
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    dark.setColor(QPalette::WindowText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Text, QColor(238, 238, 236));
+    dark.setColor(QPalette::ButtonText, QColor(238, 238, 236));
+    dark.setColor(QPalette::Base, QColor(45, 45, 45));
+    dark.setColor(QPalette::Link, QColor(53, 132, 228));
+    return dark;
+}
+
+}  // namespace
+
+class LookTest : public QObject {
+    Q_OBJECT
+
+private:
+    // Runs `inside` while the modal dialog that `open` shows is up.
+    template <typename Dialog>
+    static void whileModal(const std::function<void()>& open,
+                           const std::function<void(Dialog&)>& inside) {
+        bool ran = false;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog != nullptr);
+            ran = true;
+            inside(*dialog);
+        });
+        open();
+        QVERIFY(ran);
+    }
+
+    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<VelmorApplication> app_;
+
+private slots:
+    void initTestCase() {
+        QStandardPaths::setTestModeEnabled(true);
+        velmor::ui::useVelmorLook();
+        // As a dark desktop theme sets it, before any window exists.
+        QApplication::setPalette(darkPalette());
+    }
+
+    void init() {
+        folder_ = std::make_unique<QTemporaryDir>();
+        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
+        app_->start();
+        QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));
+        QTest::keyClicks(app_->mainWindow().entryBox(), QStringLiteral("1536"));
+    }
+
+    void cleanup() {
+        app_.reset();
+        folder_.reset();
+    }
+
+    void everyTextReadsUnderADarkSystemPalette() {
+        expectReadableTexts(app_->mainWindow());
+        whileModal<OptionsDialog>(
+            [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&](OptionsDialog& dialog) {
+                expectReadableTexts(dialog);
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
+        whileModal<AboutBox>(
+            [&] { app_->mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
+            [&](AboutBox& box) {
+                expectReadableTexts(box);
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+    }
+
+    void everyTextShowsWholeInItsPlace() {
+        expectWholeTexts(app_->mainWindow());
+        whileModal<OptionsDialog>(
+            [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&](OptionsDialog& dialog) {
+                const int right = dialog.sample()->geometry().right();
+                // A wide typed mark widens the sample to the left only.
+                QTest::keyClick(dialog.findChildren<QComboBox*>().at(0), Qt::Key_End);
+                auto* other = dialog.findChildren<QLineEdit*>().at(0);
+                QTest::keyClicks(other, QStringLiteral("W"));
+                QCOMPARE(dialog.sample()->text(), QStringLiteral(" 00,000W00 "));
+                QCOMPARE(dialog.sample()->geometry().right(), right);
+                expectWholeTexts(dialog);
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            });
+        whileModal<AboutBox>(
+            [&] { app_->mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
+            [&](AboutBox& box) {
+                expectWholeTexts(box);
+                const auto* description = box.findChild<QLabel*>(QStringLiteral("description"));
+                QVERIFY(description != nullptr);
+                for (const QWidget* rule : box.findChildren<QWidget*>(QStringLiteral("rule")))
+                    QVERIFY(description->geometry().bottom() < rule->y());
+                QTest::keyClick(&box, Qt::Key_Escape);
+            });
+    }
+
+    void theBannerShowsItsGreetingWhole() {
+        velmor::FmMain& form = app_->mainForm();
+        // One start in twenty shows it: draw until this one would.
+        for (int tries = 0; tries < 2000 && !form.cmFlag.enabled(); ++tries)
+            form.ShowFlag();
+        QVERIFY(form.cmFlag.enabled());
+        form.cmFlag.tick();
+        app_->mainWindow().sync();
+        QVERIFY(app_->mainWindow().banner()->isVisible());
+        QCOMPARE(app_->mainWindow().bannerText()->text(), QStringLiteral("Welcome aboard"));
+        expectWholeTexts(app_->mainWindow());
+    }
+
+    void theCheckedOptionBoxStandsOut() {
+        velmor::ui::MainWindow& window = app_->mainWindow();
+        QVERIFY(window.digitBox(1)->isChecked() && !window.digitBox(2)->isChecked());
+        const QImage checked = window.digitBox(1)->grab().toImage();
+        const QImage unchecked = window.digitBox(2)->grab().toImage();
+        // Inside the borders, in the image's own pixels.
+        const QPoint inside = (QPointF(5, 5) * checked.devicePixelRatio()).toPoint();
+        QVERIFY(contrast(checked.pixelColor(inside), unchecked.pixelColor(inside)) >= 1.5);
+        QVERIFY(contrast(checked.pixelColor(0, 0), checked.pixelColor(inside)) >= 4.5);
+    }
+};
+
+QTEST_MAIN(LookTest)
+#include "look_test.moc"
