@@ -1,9 +1,10 @@
 // Feeds arbitrary bytes to the settings reader as a config.ini would reach
-// it, and checks that what it keeps is usable and that writing it out again
-// reads back as written.
+// it, and checks that what it keeps is usable, that writing it out again
+// reads back as written, and that a cut UTF-8 file is still read as UTF-8.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 #include "engine/unit_table.h"
@@ -20,7 +21,7 @@ bool usableMark(const std::optional<std::u16string>& mark) {
     if (!mark) return true;
     if (mark->empty()) return false;
     for (const char16_t c : *mark) {
-        if ((c >= u'0' && c <= u'9') || c < 0x20) return false;
+        if ((c >= u'0' && c <= u'9') || c < 0x20 || (c >= 0x7F && c <= 0x9F)) return false;
     }
     return true;
 }
@@ -30,9 +31,8 @@ bool usableMark(const std::optional<std::u16string>& mark) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace velmor;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    const ReadSettings read =
-        parseSettings(detectEncoding(bytes) == Encoding::Windows1252 ? decodeWindows1252(bytes)
-                                                                     : decodeUtf8(bytes));
+    const std::u16string text = decodeText(bytes);
+    const ReadSettings read = parseSettings(text);
     check(!read.field || isFieldIndex(*read.field));
     check(usableMark(read.decMark) && usableMark(read.thsSep));
 
@@ -50,5 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(again.decMark == kept.decMark && again.thsSep == kept.thsSep);
     check(again.rndMode == kept.rndMode && again.digits == kept.digits);
     check(again.entryText == kept.entryText && again.field == kept.field);
+
+    // A read limit that cuts UTF-8 text anywhere keeps it UTF-8: what is
+    // read is the text's start, less the character the cut splits.
+    if (detectEncoding(bytes) != Encoding::Windows1252) {
+        const std::u16string start = decodeText(bytes.substr(0, size / 2), true);
+        check(text.starts_with(start));
+    }
     return 0;
 }

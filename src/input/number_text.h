@@ -8,6 +8,9 @@
 
 namespace velmor {
 
+// The entry box holds at most this many characters.
+inline constexpr int kEntryLength = 25;
+
 // The system's decimal mark followed by its thousand separator, one
 // character each; the separator is left out when the system groups no digits.
 std::u16string GetSysSeps(const Platform& platform);

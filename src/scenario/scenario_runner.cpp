@@ -532,8 +532,10 @@ Verdict runScenarioFile(const std::filesystem::path& file, std::ostream& out) {
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
+        // Blank lines and comments are skipped whatever they hold.
+        const auto first = line.find_first_not_of(' ');
+        if (first == std::string::npos || line[first] == '#') continue;
         const auto words = splitWords(line);
-        if (words && (words->empty() || words->front().starts_with('#'))) continue;
         if (!words || !session.run(number, *words)) {
             out << file.string() << ":" << number << ": cannot understand: " << line << '\n';
             return Verdict::Unreadable;

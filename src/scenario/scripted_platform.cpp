@@ -22,12 +22,16 @@ std::filesystem::path makeTemporaryFolder() {
 ScriptedPlatform::ScriptedPlatform()
     : programRoot_(makeTemporaryFolder()),
       programFolder_(programRoot_),
-      userFolder_(makeTemporaryFolder()) {}
+      userFolder_(makeTemporaryFolder()),
+      dataHome_(makeTemporaryFolder()) {
+    dataFolder = dataHome_ / "velmor";
+}
 
 ScriptedPlatform::~ScriptedPlatform() {
     std::error_code error;
     std::filesystem::remove_all(programRoot_, error);
     std::filesystem::remove_all(userFolder_, error);
+    std::filesystem::remove_all(dataHome_, error);
 }
 
 void ScriptedPlatform::installProgram() {

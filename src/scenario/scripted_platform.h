@@ -9,9 +9,10 @@
 
 namespace velmor::scenario {
 
-// The machine around Velmor as a scenario sets it up. It owns two fresh
-// temporary folders, the program's and the user's configuration folder,
-// and removes them when it goes.
+// The machine around Velmor as a scenario sets it up. It owns three fresh
+// temporary folders, the program's, the user's configuration folder and the
+// data folder, and removes them when it goes: nothing installed on the host
+// can change what a scenario sees.
 class ScriptedPlatform : public Platform {
 public:
     ScriptedPlatform();
@@ -62,12 +63,13 @@ public:
     std::function<void()> onShowAbout;
     std::u16string shellTarget;  // the last target handed to the desktop
     std::vector<std::string> languages{"en-US", "en"};
-    std::filesystem::path dataFolder = "/usr/share/velmor";
+    std::filesystem::path dataFolder;  // installed data: none at first, in a temporary folder
 
 private:
     std::filesystem::path programRoot_;  // removed with everything in it
     std::filesystem::path programFolder_;
     std::filesystem::path userFolder_;  // stands for XDG_CONFIG_HOME
+    std::filesystem::path dataHome_;    // stands for XDG_DATA_HOME
 };
 
 }  // namespace velmor::scenario

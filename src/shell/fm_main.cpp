@@ -1,5 +1,7 @@
 #include "shell/fm_main.h"
 
+#include "input/number_text.h"
+
 namespace velmor {
 namespace {
 
@@ -131,7 +133,7 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     txNum.back = kEntryValid;
     txNum.font = Font{u"Arial", 11.25, true};
     txNum.alignment = Alignment::Right;
-    txNum.maxLength = 25;
+    txNum.maxLength = kEntryLength;
     txNum.onChange = [this] { txNum_Change(); };
 
     const std::array<const char16_t*, kDigitBoxes> digitTips{

@@ -60,10 +60,11 @@ ReadSettings loadSettings(const Platform& platform) {
     }
     const auto file = findSettingsFile(platform);
     if (!file) return {};
-    const auto bytes = readFileStart(*file, kReadLimit);
+    // One byte beyond the limit tells whether the limit cut the file.
+    const auto bytes = readFileStart(*file, kReadLimit + 1);
     if (!bytes) return {};
-    return parseSettings(detectEncoding(*bytes) == Encoding::Windows1252 ? decodeWindows1252(*bytes)
-                                                                         : decodeUtf8(*bytes));
+    const bool cut = bytes->size() > kReadLimit;
+    return parseSettings(decodeText(std::string_view(*bytes).substr(0, kReadLimit), cut));
 }
 
 bool saveSettings(const Platform& platform, const Settings& settings) {

@@ -20,11 +20,13 @@ std::u16string widen(std::string_view ascii) {
     return {ascii.begin(), ascii.end()};
 }
 
-// A position as a single-precision number: whole numbers without a point.
+// A position as a single-precision number in plain decimal digits, never
+// in exponent form: whole numbers without a point.
 std::u16string formatSingle(std::int32_t value) {
     std::array<char, 32> buffer{};
-    const auto end =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), static_cast<float>(value)).ptr;
+    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                   static_cast<float>(value), std::chars_format::fixed)
+                         .ptr;
     return widen(std::string_view(buffer.data(), static_cast<std::size_t>(end - buffer.data())));
 }
 
@@ -69,37 +71,58 @@ std::optional<T> readInteger(std::u16string_view field) {
     return static_cast<T>(value);
 }
 
+// A field runs to the next comma or to the end of its line. Returns the
+// field and what follows its comma.
+std::pair<std::u16string_view, std::u16string_view> nextField(std::u16string_view line) {
+    const auto comma = line.find(u',');
+    if (comma == std::u16string_view::npos) return {line, {}};
+    return {line.substr(0, comma), line.substr(comma + 1)};
+}
+
 // The first text field of a line and what follows it. A quoted field runs to
-// the last double quote of the line; an unquoted one to the first comma.
+// the last double quote of the line, and whatever stands between that quote
+// and the next comma is ignored; an unquoted one runs to the first comma.
 std::pair<std::u16string_view, std::u16string_view> readText(std::u16string_view line) {
     line = line.substr(std::min(line.find_first_not_of(u' '), line.size()));
     if (!line.empty() && line.front() == u'"') {
         const auto close = line.find_last_of(u'"');
         if (close == 0) return {line.substr(1), {}};
-        std::u16string_view rest = trimSpaces(line.substr(close + 1));
-        if (!rest.empty() && rest.front() == u',') rest.remove_prefix(1);
-        return {line.substr(1, close - 1), rest};
+        return {line.substr(1, close - 1), nextField(line.substr(close + 1)).second};
     }
-    const auto comma = line.find(u',');
-    const std::u16string_view rest =
-        comma == std::u16string_view::npos ? std::u16string_view{} : line.substr(comma + 1);
-    return {trimSpaces(line.substr(0, comma)), rest};
+    const auto [field, rest] = nextField(line);
+    return {trimSpaces(field), rest};
 }
 
+// The first two fields of a line as numbers; further fields are ignored.
 template <typename T>
 std::pair<std::optional<T>, std::optional<T>> readPair(std::u16string_view line) {
-    const auto comma = line.find(u',');
-    if (comma == std::u16string_view::npos) return {readInteger<T>(line), std::nullopt};
-    return {readInteger<T>(line.substr(0, comma)), readInteger<T>(line.substr(comma + 1))};
+    const auto [first, rest] = nextField(line);
+    return {readInteger<T>(first), readInteger<T>(nextField(rest).first)};
+}
+
+// C0 controls, DEL and C1 controls.
+bool isControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
 // A mark that would make numbers unreadable is not taken.
 std::optional<std::u16string> usableMark(std::u16string_view mark) {
     if (mark.empty()) return std::nullopt;
     for (const char16_t c : mark) {
-        if ((c >= u'0' && c <= u'9') || c < 0x20 || c == 0x7F) return std::nullopt;
+        if ((c >= u'0' && c <= u'9') || isControl(c)) return std::nullopt;
     }
     return std::u16string(mark);
+}
+
+// An entry that the entry box could not hold is not taken: one with a
+// control character, or longer than the box once its surrounding spaces are
+// removed. Any other text is taken as it stands, whether it parses or not.
+std::optional<std::u16string> usableEntry(std::u16string_view entry) {
+    if (trimSpaces(entry).size() > static_cast<std::size_t>(kEntryLength)) return std::nullopt;
+    for (const char16_t c : entry) {
+        if (isControl(c)) return std::nullopt;
+    }
+    return std::u16string(entry);
 }
 
 }  // namespace
@@ -136,8 +159,8 @@ ReadSettings parseSettings(std::u16string_view text) {
     }
     if (const auto entry = line(6)) {
         const auto [entryText, rest] = readText(*entry);
-        read.entryText = std::u16string(entryText);
-        read.field = readInteger<std::int16_t>(rest);
+        read.entryText = usableEntry(entryText);
+        read.field = readInteger<std::int16_t>(nextField(rest).first);
         if (read.field && !isFieldIndex(*read.field)) read.field.reset();
     }
     return read;

@@ -24,7 +24,7 @@ struct Settings {
 
 // The six lines of config.ini, each ended by CR LF:
 //   Velmor (https://velmor.example)
-//   left,top            (twips, written as single-precision numbers)
+//   left,top            (twips, single-precision numbers in plain decimals)
 //   "decMark"
 //   "thsSep"
 //   rndMode,digits
@@ -33,8 +33,9 @@ std::u16string formatSettings(const Settings& settings);
 
 // What a settings text holds. A value that is missing, does not parse, does
 // not fit its type, or is unusable (a field index outside 0..8, an empty mark,
-// a mark holding a digit or a control character) is left empty, so that the
-// caller keeps its default.
+// a mark holding a digit or a control character, an entry holding a control
+// character or longer than the entry box once trimmed) is left empty, so that
+// the caller keeps its default.
 struct ReadSettings {
     std::optional<std::int32_t> left{};
     std::optional<std::int32_t> top{};
@@ -46,9 +47,10 @@ struct ReadSettings {
     std::optional<std::int16_t> field{};
 };
 
-// Reads the text line by line (CR LF or LF); a quoted text runs to the last
-// double quote of its line, so every text the writer makes reads back as
-// written.
+// Reads the text line by line (CR LF or LF). A field ends at a comma or at
+// the end of its line, and a line's fields beyond those it needs are
+// ignored. A quoted text runs to the last double quote of its line, so every
+// text the writer makes reads back as written.
 ReadSettings parseSettings(std::u16string_view text);
 
 }  // namespace velmor

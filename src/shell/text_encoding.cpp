@@ -50,6 +50,15 @@ std::optional<char32_t> nextUtf8(std::string_view bytes, std::size_t& i) {
     return code;
 }
 
+// Whether `second` may follow `lead` in a valid UTF-8 sequence: the second
+// byte is what rules out overlong forms, surrogates and codes beyond
+// U+10FFFF.
+bool validSecondByte(std::uint8_t lead, std::uint8_t second) {
+    const std::uint8_t low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+    const std::uint8_t high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+    return second >= low && second <= high;
+}
+
 }  // namespace
 
 std::optional<std::string> encodeWindows1252(std::u16string_view text) {
@@ -126,6 +135,31 @@ Encoding detectEncoding(std::string_view bytes) {
         if (!nextUtf8(bytes, i)) return Encoding::Windows1252;
     }
     return highBytes ? Encoding::Utf8 : Encoding::Ascii;
+}
+
+std::size_t cutCharacterLength(std::string_view bytes) {
+    const auto byte = [&](std::size_t back) {
+        return static_cast<std::uint8_t>(bytes[bytes.size() - back]);
+    };
+    for (std::size_t back = 1; back <= 3 && back <= bytes.size(); ++back) {
+        const std::uint8_t lead = byte(back);
+        if ((lead & 0xC0) == 0x80) continue;  // a continuation byte
+        const std::size_t length = lead > 0xF4    ? 0
+                                   : lead >= 0xF0 ? 4
+                                   : lead >= 0xE0 ? 3
+                                   : lead >= 0xC2 ? 2
+                                                  : 0;
+        if (back >= length) return 0;
+        if (back >= 2 && !validSecondByte(lead, byte(back - 1))) return 0;
+        return back;
+    }
+    return 0;
+}
+
+std::u16string decodeText(std::string_view bytes, bool cutShort) {
+    if (cutShort) bytes.remove_suffix(cutCharacterLength(bytes));
+    return detectEncoding(bytes) == Encoding::Windows1252 ? decodeWindows1252(bytes)
+                                                          : decodeUtf8(bytes);
 }
 
 }  // namespace velmor

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,5 +23,17 @@ std::u16string decodeUtf8(std::string_view bytes);
 // Ascii when no byte is above 0x7F, Utf8 when the bytes are valid UTF-8,
 // otherwise Windows1252.
 Encoding detectEncoding(std::string_view bytes);
+
+// How many bytes at the end make an incomplete UTF-8 character: a lead byte
+// and the continuation bytes after it, as long as more bytes could still make
+// them a valid character. 0 when the bytes end on a whole character or on a
+// sequence that no further bytes would make valid.
+std::size_t cutCharacterLength(std::string_view bytes);
+
+// Decodes bytes in the encoding detectEncoding finds. When `cutShort`, the
+// bytes are only the start of a longer text (a file read up to a limit): a
+// UTF-8 character that their end cuts is dropped before the encoding is
+// judged, so the encoding is judged on whole characters.
+std::u16string decodeText(std::string_view bytes, bool cutShort = false);
 
 }  // namespace velmor

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "shell/text_encoding.h"
@@ -23,6 +25,28 @@ TEST(SettingsText, WritesSixLinesInTheirFixedForm) {
                                             u"\"1\u00A0234,5\",2\r\n");
     EXPECT_EQ(formatSettings(Settings{0, 0, u".", u"", 1, 1, u"", 0}),
               kTitle + u"0,0\r\n\".\"\r\n\"\"\r\n1,1\r\n\"\",0\r\n");
+}
+
+TEST(SettingsText, WritesThePositionInPlainDecimalsAsASingle) {
+    const struct {
+        std::int32_t left, top;
+        std::u16string line;
+    } cases[] = {
+        {300000, 150000, u"300000,150000"},
+        {-1000000, 1000000000, u"-1000000,1000000000"},
+        {-45, 0, u"-45,0"},
+        // Single precision keeps 24 bits: 123456789 is 123456792 as a single.
+        {123456789, 16777217, u"123456792,16777216"},
+        {std::numeric_limits<std::int32_t>::min(), 20000000, u"-2147483648,20000000"},
+    };
+    for (const auto& c : cases) {
+        const std::u16string text =
+            formatSettings(Settings{c.left, c.top, u".", u",", 1, 1, u"0", 0});
+        EXPECT_EQ(text.substr(kTitle.size(), c.line.size() + 2), c.line + u"\r\n");
+        const ReadSettings read = parseSettings(text);
+        EXPECT_EQ(read.left, static_cast<std::int32_t>(static_cast<float>(c.left)));
+        EXPECT_EQ(read.top, static_cast<std::int32_t>(static_cast<float>(c.top)));
+    }
 }
 
 TEST(SettingsText, ReadsBackEveryMarkAndEntryAsWritten) {
@@ -98,11 +122,43 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"control character marks",
                  std::u16string(u"t\r\n0,0\r\n\"\t\"\r\n\"\0\"\r\n"sv),
                  {0, 0}},
+        ReadCase{
+            "delete and C1 control marks", u"t\r\n0,0\r\n\"\u007F\"\r\n\"\u0080\"\r\n", {0, 0}},
+        ReadCase{"last C1 control in a mark",
+                 u"t\r\n0,0\r\n\".\u009F\"\r\n\"\u00A0\"\r\n",
+                 {0, 0, std::nullopt, u"\u00A0"}},
         ReadCase{"quote as a mark", u"t\r\n0,0\r\n\"\"\"\r\n", {0, 0, u"\""}},
         ReadCase{"unquoted texts",
                  u"t\r\n0,0\r\n;\r\n'\r\n1,1\r\n12,4\r\n",
                  {0, 0, u";", u"'", 1, 1, u"12", 4}},
-        ReadCase{"unterminated quote", u"t\r\n0,0\r\n\"#\r\n", {0, 0, u"#"}}));
+        ReadCase{"unterminated quote", u"t\r\n0,0\r\n\"#\r\n", {0, 0, u"#"}},
+        ReadCase{"entries the entry box can hold",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"  1234567890123456789012345  \",2\r\n",
+                 {0, 0, u".", u",", 1, 1, u"  1234567890123456789012345  ", 2}},
+        ReadCase{"an entry longer than the entry box",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"12345678901234567890123456\",2\r\n",
+                 {0, 0, u".", u",", 1, 1, std::nullopt, 2}},
+        ReadCase{"an entry with a tab",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"1\t2\",2\r\n",
+                 {0, 0, u".", u",", 1, 1, std::nullopt, 2}},
+        ReadCase{"an entry with a C1 control",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"12\u0085\",2\r\n",
+                 {0, 0, u".", u",", 1, 1, std::nullopt, 2}},
+        ReadCase{"an entry with a null",
+                 std::u16string(u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"\0\",2\r\n"sv),
+                 {0, 0, u".", u",", 1, 1, std::nullopt, 2}},
+        ReadCase{"an entry that does not parse",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"twelve \u00BD\",2\r\n",
+                 {0, 0, u".", u",", 1, 1, u"twelve \u00BD", 2}},
+        ReadCase{"more fields than needed",
+                 u"t\r\n1500,1200,7\r\n\",\",x\r\n\".\",y\r\n2,3,9\r\n\"1,5\",3,0\r\n",
+                 {1500, 1200, u",", u".", 2, 3, u"1,5", 3}},
+        ReadCase{"more fields unquoted",
+                 u"t\r\n1,2,\r\n;,x\r\n',y\r\n0,0,\r\n12,4,6\r\n",
+                 {1, 2, u";", u"'", 0, 0, u"12", 4}},
+        ReadCase{"text after a closing quote",
+                 u"t\r\n0,0\r\n\".\" x\r\n\",\"\r\n1,1\r\n\"5\" x,4\r\n",
+                 {0, 0, u".", u",", 1, 1, u"5", 4}}));
 
 TEST(SettingsText, ReadsAWindows1252FileAndAUtf8File) {
     const std::string windows = "t\r\n0,0\r\n\"\xB7\"\r\n\"\xA0\"\r\n";
@@ -127,6 +183,54 @@ TEST(TextEncoding, RoundTripsWhatEachEncodingHolds) {
               u"a\uFFFD\uFFFD\uFFFDb");
     EXPECT_EQ(encodeUtf8(u"\xD800"), "\xEF\xBF\xBD");
 }
+
+TEST(TextEncoding, JudgesATextCutShortOnWholeCharacters) {
+    // Characters of one, two, three, four and one bytes.
+    const std::u16string text = u"a\u00E9\u20AC\U0001F600b";
+    const std::string bytes = encodeUtf8(text);
+    const std::size_t boundaries[] = {0, 1, 3, 6, 10, 11};
+    const std::size_t units[] = {0, 1, 2, 3, 5, 6};  // UTF-16 code units before each
+    ASSERT_EQ(bytes.size(), 11u);
+    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
+        std::size_t whole = 0;
+        while (whole + 1 < std::size(boundaries) && boundaries[whole + 1] <= cut)
+            ++whole;
+        EXPECT_EQ(decodeText(std::string_view(bytes).substr(0, cut), true),
+                  text.substr(0, units[whole]))
+            << "cut after " << cut << " bytes";
+    }
+}
+
+struct CutCase {
+    const char* what;
+    std::string bytes;
+    bool cutShort;
+    std::u16string expected;
+};
+
+void PrintTo(const CutCase& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class CutTest : public ::testing::TestWithParam<CutCase> {};
+
+TEST_P(CutTest, DropsOnlyACharacterThatMoreBytesWouldComplete) {
+    const CutCase& c = GetParam();
+    EXPECT_EQ(decodeText(c.bytes, c.cutShort), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, CutTest,
+    ::testing::Values(
+        CutCase{"Windows-1252 stays Windows-1252", "\xB7\xA0", true, u"\u00B7\u00A0"},
+        CutCase{"a byte that begins no character", "x\xC0", true, u"x\u00C0"},
+        CutCase{"the start of an overlong form", "x\xE0\x80", true, u"x\u00E0\u20AC"},
+        CutCase{"the start of a surrogate", "x\xED\xA0", true, u"x\u00ED\u00A0"},
+        CutCase{"the start of a code beyond U+10FFFF", "x\xF4\x90", true, u"x\u00F4\u0090"},
+        CutCase{"a character cut after three of four bytes", "x\xF0\x9F\x98", true, u"x"},
+        CutCase{"a lead byte alone", "x\xE2", true, u"x"},
+        CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
+        CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
 }  // namespace
 }  // namespace velmor
