@@ -71,6 +71,13 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
         rule->setPalette(colour);
     }
 
+    // Made before the link, so that OK comes first in the tab order and has
+    // the focus when the box opens: Enter stays OK's, Tab reaches the link.
+    ok_ = new QPushButton(translated(form_.cmdOK.caption), this);
+    ok_->setGeometry(pixels(form_.cmdOK.geometry));
+    ok_->setDefault(true);
+    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+
     // The bottom line reads on: Visit, the address, for other freewares.
     QLabel* visit = place(form_.Label3);
     link_ = place(form_.lblLink);
@@ -87,12 +94,6 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     link_->installEventFilter(this);
     QLabel* rest = place(form_.Label5);
     rest->move(std::max(rest->x(), link_->geometry().right() + 4), rest->y());
-
-    ok_ = new QPushButton(translated(form_.cmdOK.caption), this);
-    ok_->setGeometry(pixels(form_.cmdOK.geometry));
-    ok_->setDefault(true);
-    ok_->setFocus();  // Enter is OK's, as before the link took the focus
-    connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 bool AboutBox::eventFilter(QObject* watched, QEvent* event) {

@@ -160,10 +160,10 @@ QWidget* MainWindow::makeOptionGroup(QWidget* client, std::span<const CheckBox> 
         covered += pixels(box.geometry());
     }
     auto* group = new QWidget(client);
+    markAsRadioGroup(*group);
     group->setGeometry(area);
     group->setMask(covered.translated(-area.topLeft()));
     group->setAccessibleName(name);
-    markAsRadioGroup(*group);
     return group;
 }
 

@@ -12,6 +12,7 @@
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
 #include "ui/velmor_application.h"
+#include "while_modal.h"
 
 using velmor::FmOptions;
 using velmor::OptionsFocus;
@@ -33,21 +34,6 @@ private:
         dialog->activateWindow();
         [&] { QVERIFY(QTest::qWaitForWindowActive(dialog.get())); }();
         return dialog;
-    }
-
-    // Runs `inside` while the modal dialog that `open` shows is up.
-    template <typename Dialog>
-    static void whileModal(const std::function<void()>& open,
-                           const std::function<void(Dialog&)>& inside) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            ran = true;
-            inside(*dialog);
-        });
-        open();
-        QVERIFY(ran);
     }
 
     std::unique_ptr<velmor::scenario::ScriptedPlatform> platform_;

@@ -24,6 +24,7 @@
 #include "ui/translations.h"
 #include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
+#include "while_modal.h"
 
 using velmor::ui::AboutBox;
 using velmor::ui::OptionsDialog;
@@ -191,21 +192,6 @@ class LookTest : public QObject {
     Q_OBJECT
 
 private:
-    // Runs `inside` while the modal dialog that `open` shows is up.
-    template <typename Dialog>
-    static void whileModal(const std::function<void()>& open,
-                           const std::function<void(Dialog&)>& inside) {
-        bool ran = false;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            ran = true;
-            inside(*dialog);
-        });
-        open();
-        QVERIFY(ran);
-    }
-
     // Starts a fresh Velmor in the test's language and types a number.
     void start() {
         useLanguage(QTest::currentDataTag() != nullptr
