@@ -374,6 +374,32 @@ scale_two_draws_everything_twice_as_large() {
         awk '{print $1 * 2 " x " $3 * 2}')" ]] || fail "main window at scale 2 is $size"
 }
 
+a_screen_reader_finds_every_field_and_control() {
+    local home address bus_pid result
+    new_home home
+    cp "$(dirname "$0")/screen_reader.py" "$scratch/screen_reader.py"
+    chmod 644 "$scratch/screen_reader.py"
+    # A session bus of the user's own; Velmor and the reader find the
+    # accessibility bus through it.
+    read -r address bus_pid < <("${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" \
+        XDG_RUNTIME_DIR="$home/runtime" dbus-daemon --session --fork --print-address=1 \
+        --print-pid=1 | tr '\n' ' ')
+    started+=("$bus_pid")
+    launch user "$home" "$velmor" DBUS_SESSION_BUS_ADDRESS="$address" \
+        QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 || return 1
+    focus
+    "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" DISPLAY="$display" \
+        XDG_RUNTIME_DIR="$home/runtime" DBUS_SESSION_BUS_ADDRESS="$address" \
+        /usr/bin/python3 "$scratch/screen_reader.py"
+    result=$?
+    keys Escape
+    wait_end || result=1
+    # The accessibility bus goes with the session bus that started it.
+    started+=($(pgrep -P "$bus_pid"))
+    kill "$bus_pid"
+    return "$result"
+}
+
 check "ten restarts leave the window where it was put" ten_restarts_leave_the_window_where_it_was_put
 check "typed entry, field, marks and rounding come back" typed_entry_field_marks_and_rounding_come_back
 check "signals from the desktop save the settings" signals_from_the_desktop_save_the_settings
@@ -383,6 +409,7 @@ check "captions and window class match the launcher" captions_and_window_class_m
 check "space types the French separator" space_types_the_french_separator
 check "a dark theme leaves Velmor's windows as they are" a_dark_theme_leaves_velmors_windows_as_they_are
 check "scale 2 draws everything twice as large" scale_two_draws_everything_twice_as_large
+check "a screen reader finds every field and control" a_screen_reader_finds_every_field_and_control
 
 say "desktop: $passed passed, $failed failed"
 [[ $failed -eq 0 ]]
