@@ -34,8 +34,9 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
                         .pixmap(logo->size(), logo->devicePixelRatioF()));
     // Liberation Sans runs wider than the bitmap face the layout was drawn
     // for: a label keeps its place but grows to its text.
-    const auto place = [this](const Label& model) {
+    const auto place = [this](const Label& model, bool isLink = false) {
         auto* label = new QLabel(this);
+        if (isLink) markAsLink(*label);
         syncLabel(*label, model);
         if (label->sizeHint().width() > label->width()) {
             label->resize(label->sizeHint().width(), label->height());
@@ -80,7 +81,7 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
 
     // The bottom line reads on: Visit, the address, for other freewares.
     QLabel* visit = place(form_.Label3);
-    link_ = place(form_.lblLink);
+    link_ = place(form_.lblLink, true);
     QFont underlined = link_->font();
     underlined.setUnderline(true);
     link_->setFont(underlined);
@@ -90,7 +91,6 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     // focus.
     link_->setFocusPolicy(Qt::StrongFocus);
     link_->setAccessibleName(link_->text());
-    markAsLink(*link_);
     link_->installEventFilter(this);
     QLabel* rest = place(form_.Label5);
     rest->move(std::max(rest->x(), link_->geometry().right() + 4), rest->y());

@@ -108,12 +108,6 @@ void mark(QWidget& widget, const char* kind) {
     }();
     (void)installed;
     widget.setProperty(kKind, QString::fromLatin1(kind));
-    // Qt makes and keeps a widget's interface at the first change it
-    // reports, even with no reader listening; one made before the mark would
-    // stand for the widget ever after. Dropped, the next comes from the
-    // factory.
-    QAccessible::deleteAccessibleInterface(
-        QAccessible::uniqueId(QAccessible::queryAccessibleInterface(&widget)));
 }
 
 }  // namespace

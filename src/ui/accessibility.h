@@ -13,7 +13,10 @@ namespace velmor::ui {
 // * the rounding option boxes are radio buttons, each group a grouping
 //   (markAsRadioGroup);
 // * the About box's address is a link (markAsLink).
-// Marking a widget installs Velmor's accessibility factory, once.
+// Marking a widget installs Velmor's accessibility factory, once. Mark a
+// widget as soon as it is made: Qt makes and keeps a widget's interface at
+// the first change the widget reports (its text, its name), and one made
+// before the mark stands for the widget ever after.
 void markAsFieldsPanel(QWidget& panel);
 void markAsPartOfField(QWidget& label);
 void markAsRadioGroup(QWidget& group);
