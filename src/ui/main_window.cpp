@@ -254,8 +254,8 @@ void MainWindow::sync() {
     if (form_.pcButtons.visible) {
         syncLabel(*bannerText_, form_.lbMark);
         // The greeting in Liberation Sans runs past the box drawn for it:
-        // the box grows to the right to hold it whole, with the margin it
-        // has on the left of the text's top.
+        // the box grows to the right to hold it whole, leaving twice the
+        // text's top offset as a margin after it.
         const int needed = bannerText_->geometry().right() + 1 + bannerText_->y() * 2;
         if (needed > banner_->width()) banner_->resize(needed, banner_->height());
     }
