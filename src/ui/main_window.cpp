@@ -26,7 +26,7 @@ QString unitName(int field) {
 
 MainWindow::MainWindow(FmMain& form) : form_(form) {
     setWindowTitle(QStringLiteral(" Velmor v2.01"));
-    setWindowIcon(svgIcon(QStringLiteral(":/velmor/icon.svg")));
+    setWindowIcon(velmorIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     makeMenu();
