@@ -19,14 +19,16 @@ mkdir -p "$tree" "$out"
 
 # The files git knows, as they are in the working tree (committed or not).
 git ls-files -z --cached --others --exclude-standard |
-    while IFS= read -r -d '' file; do [[ -e "$file" ]] && printf '%s\0' "$file"; done |
+    while IFS= read -r -d "" file; do if [[ -e "$file" ]]; then printf "%s\0" "$file"; fi; done |
     tar --null --files-from=- -cf - | tar -xf - -C "$tree"
 
 arch=$(dpkg --print-architecture)
 # The log is kept: scripts/check-package.sh reads the compiler's flags in it.
-(cd "$tree" && dpkg-buildpackage -us -uc -b -j"$(nproc)") 2>&1 |
-    tee "$work/velmor_${version}_$arch.build" | grep -E '^(dpkg-|dh |\[[0-9]+/[0-9]+\] Linking)' || true
-[[ ${PIPESTATUS[0]} -eq 0 ]] || { tail -n 40 "$work/velmor_${version}_$arch.build"; exit 1; }
+status=0
+(cd "$tree" && dpkg-buildpackage -us -uc -b -j"$(nproc)") >"$work/velmor_${version}_$arch.build" 2>&1 ||
+    status=$?
+grep -E '^ ?(dpkg-[a-z]+|dh[_ ])' "$work/velmor_${version}_$arch.build" || true
+[[ $status -eq 0 ]] || { tail -n 40 "$work/velmor_${version}_$arch.build"; exit "$status"; }
 rm -f "$out"/velmor*_"$version"_*
 mv "$work"/velmor*_"$version"_* "$out"/
 ls "$out"
