@@ -5,7 +5,7 @@ cd "$(dirname "$0")/.."
 source scripts/packages.sh
 
 scripts/ensure-packages.sh "${build_packages[@]}"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build
 
 exec build/src/app/velmor

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <system_error>
 
@@ -81,20 +83,21 @@ std::optional<std::string> readFileStart(const std::filesystem::path& file, std:
         ::close(fd);
         return std::nullopt;
     }
-    std::string bytes(limit, '\0');
-    std::size_t filled = 0;
-    while (filled < limit) {
-        const ssize_t got = ::read(fd, bytes.data() + filled, limit - filled);
+    // Read through a buffer of known size, so that _FORTIFY_SOURCE checks
+    // every read's length against it.
+    std::string bytes;
+    std::array<char, 4096> chunk;
+    while (bytes.size() < limit) {
+        const ssize_t got = ::read(fd, chunk.data(), std::min(chunk.size(), limit - bytes.size()));
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) {
             ::close(fd);
             return std::nullopt;
         }
         if (got == 0) break;
-        filled += static_cast<std::size_t>(got);
+        bytes.append(chunk.data(), static_cast<std::size_t>(got));
     }
     ::close(fd);
-    bytes.resize(filled);
     return bytes;
 }
 

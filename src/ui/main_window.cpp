@@ -57,7 +57,7 @@ QString fieldInWords(int field, const QString& value, const std::u16string& mark
 MainWindow::MainWindow(FmMain& form) : form_(form) {
     setPalette(velmorPalette());
     setWindowTitle(QStringLiteral(" Velmor v2.01"));
-    setWindowIcon(svgIcon(QStringLiteral(":/velmor/icon.svg")));
+    setWindowIcon(velmorIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     makeMenu();

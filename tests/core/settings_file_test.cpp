@@ -166,6 +166,15 @@ TEST_F(SettingsFileTest, JudgesTheEncodingOfAFileCutByTheReadLimitOnWholeCharact
     }
 }
 
+TEST_F(SettingsFileTest, ReadsAFileOfManyBufferfulsWholeOrUpToTheLimit) {
+    std::string bytes;
+    for (int i = 0; i < 10000; ++i)
+        bytes += static_cast<char>('a' + i % 26);
+    put(programFile(), bytes);
+    EXPECT_EQ(readFileStart(programFile(), 20000), bytes);
+    EXPECT_EQ(readFileStart(programFile(), 9001), bytes.substr(0, 9001));
+}
+
 // Runs `body` in a child process and returns how it ended.
 template <typename Body>
 int inChild(Body body) {

@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
+#include <QPainter>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -270,6 +272,27 @@ private slots:
         QVERIFY(inkedPixels(sharp) > 0);
         const QImage greyed = picture.pixmap(QSize(44, 22), 1.0, QIcon::Disabled).toImage();
         QVERIFY(greyed != picture.pixmap(QSize(44, 22), 1.0).toImage());
+    }
+
+    void theWindowIconUsesTheSizesDrawnForSmallPanels() {
+        const auto drawn = [](const QString& resource, int size) {
+            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+            image.fill(Qt::transparent);
+            QPainter painter(&image);
+            QSvgRenderer(resource).render(&painter);
+            return image;
+        };
+        const QIcon icon = window().windowIcon();
+        const auto shown = [&](int size) {
+            return icon.pixmap(QSize(size, size), 1.0)
+                .toImage()
+                .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        };
+        QCOMPARE(shown(16), drawn(QStringLiteral(":/velmor/icon-16.svg"), 16));
+        QCOMPARE(shown(24), drawn(QStringLiteral(":/velmor/icon-24.svg"), 24));
+        QCOMPARE(shown(20), drawn(QStringLiteral(":/velmor/icon-24.svg"), 20));
+        QVERIFY(shown(16) != drawn(QStringLiteral(":/velmor/icon.svg"), 16));
+        QCOMPARE(shown(64), drawn(QStringLiteral(":/velmor/icon.svg"), 64));
     }
 
     void theMenuBarsOverflowArrowIsDrawn() {
