@@ -17,6 +17,11 @@ const Font kDialogFont{u"MS Sans Serif", 9.75, false};
 
 }  // namespace
 
+std::u16string mainWindowCaption() {
+    return u" " + std::u16string(kProductName) + u" v" + number(kVersionMajor) + u"." +
+           number(kVersionMinor) + number(kVersionPatch);
+}
+
 void ShellOpen(Platform& platform, std::u16string_view target) {
     platform.shellOpen(std::u16string(trimSpaces(target)));
 }

@@ -6,12 +6,14 @@
 #include "controls/command_button.h"
 #include "controls/label.h"
 #include "platform/platform.h"
+#include "velmor_version.h"
 
 namespace velmor {
 
 inline constexpr std::u16string_view kProductName = u"Velmor";
-inline constexpr int kVersionMajor = 2;
-inline constexpr int kVersionMinor = 0;
+
+// The main window's caption: " Velmor v2.01" for version 2.0.1.
+std::u16string mainWindowCaption();
 
 // Hands a document or web address to the desktop to open; the outcome is
 // not looked at.

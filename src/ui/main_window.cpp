@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "engine/field_display.h"
+#include "shell/fm_about.h"
 #include "ui/accessibility.h"
 #include "ui/option_box.h"
 #include "ui/qt_convert.h"
@@ -56,7 +57,7 @@ QString fieldInWords(int field, const QString& value, const std::u16string& mark
 
 MainWindow::MainWindow(FmMain& form) : form_(form) {
     setPalette(velmorPalette());
-    setWindowTitle(QStringLiteral(" Velmor v2.01"));
+    setWindowTitle(qt(mainWindowCaption()));
     setWindowIcon(velmorIcon());
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
