@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "input/key_codes.h"
 #include "options/fm_options.h"
 #include "scenario/scenario_text.h"
 #include "scenario/scripted_platform.h"
@@ -24,10 +25,6 @@ namespace {
 
 using Words = std::vector<std::string>;
 
-constexpr int kShift = 1;
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
-
 // A key of a US keyboard: its virtual key code and the character it types
 // (0 for none).
 struct Key {
@@ -37,9 +34,17 @@ struct Key {
 
 std::optional<Key> namedKey(std::string_view name, bool shift) {
     static const std::map<std::string_view, Key> kNamed{
-        {"Tab", {9, 9}},     {"Enter", {13, 13}}, {"Esc", {27, 27}}, {"Backspace", {8, 8}},
-        {"Delete", {46, 0}}, {"Home", {36, 0}},   {"End", {35, 0}},  {"Left", {37, 0}},
-        {"Up", {38, 0}},     {"Right", {39, 0}},  {"Down", {40, 0}}};
+        {"Tab", {kKeyTab, kKeyTab}},
+        {"Enter", {kKeyEnter, kKeyEnter}},
+        {"Esc", {kKeyEscape, kKeyEscape}},
+        {"Backspace", {kKeyBackspace, kKeyBackspace}},
+        {"Delete", {kKeyDelete, 0}},
+        {"Home", {kKeyHome, 0}},
+        {"End", {kKeyEnd, 0}},
+        {"Left", {kKeyLeft, 0}},
+        {"Up", {kKeyUp, 0}},
+        {"Right", {kKeyRight, 0}},
+        {"Down", {kKeyDown, 0}}};
     if (const auto it = kNamed.find(name); it != kNamed.end()) return it->second;
     if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
         return Key{name[0], static_cast<char16_t>(shift ? name[0] : name[0] - 'A' + 'a')};
@@ -49,8 +54,9 @@ std::optional<Key> namedKey(std::string_view name, bool shift) {
     if (name.size() >= 2 && name[0] == 'F') {
         int n = 0;
         const auto [end, error] = std::from_chars(name.data() + 1, name.data() + name.size(), n);
-        if (error == std::errc() && end == name.data() + name.size() && n >= 1 && n <= 12) {
-            return Key{111 + n, 0};
+        if (error == std::errc() && end == name.data() + name.size() && n >= 1 &&
+            n <= kKeyF12 - kKeyF1 + 1) {
+            return Key{kKeyF1 - 1 + n, 0};
         }
     }
     return std::nullopt;
@@ -59,7 +65,7 @@ std::optional<Key> namedKey(std::string_view name, bool shift) {
 // The key that types a character on a US keyboard, with its modifiers.
 std::pair<Key, int> keyTyping(char16_t c) {
     if (c >= u'a' && c <= u'z') return {{c - u'a' + 'A', c}, 0};
-    if (c >= u'A' && c <= u'Z') return {{c, c}, kShift};
+    if (c >= u'A' && c <= u'Z') return {{c, c}, kShiftBit};
     if (c >= u'0' && c <= u'9') return {{c, c}, 0};
     return {{0, c}, 0};  // a key the key map ignores
 }
@@ -307,7 +313,7 @@ bool Session::press(const Words& words) {
         } else if (word == "left" || word == "right" || word == "middle") {
             button = word == "left" ? 1 : word == "right" ? 2 : 4;
         } else if (word == "Ctrl" || word == "Shift" || word == "Alt") {
-            modifiers |= word == "Ctrl" ? kCtrl : word == "Shift" ? kShift : kAlt;
+            modifiers |= word == "Ctrl" ? kCtrlBit : word == "Shift" ? kShiftBit : kAltBit;
         } else {
             return false;
         }
@@ -348,17 +354,17 @@ bool Session::pressKey(const std::string& chord) {
          plus = rest.find('+')) {
         const std::string_view modifier = rest.substr(0, plus);
         if (modifier == "Ctrl") {
-            modifiers |= kCtrl;
+            modifiers |= kCtrlBit;
         } else if (modifier == "Shift") {
-            modifiers |= kShift;
+            modifiers |= kShiftBit;
         } else if (modifier == "Alt") {
-            modifiers |= kAlt;
+            modifiers |= kAltBit;
         } else {
             return false;
         }
         rest.remove_prefix(plus + 1);
     }
-    const auto key = namedKey(rest, (modifiers & kShift) != 0);
+    const auto key = namedKey(rest, (modifiers & kShiftBit) != 0);
     if (!key) return false;
     deliverKey(*key, modifiers);
     return true;
@@ -371,32 +377,32 @@ bool Session::pressKey(const std::string& chord) {
 void Session::deliverKey(Key key, int modifiers) {
     const bool consumed = main_->keyDown(key.code, modifiers);
     char16_t typed = 0;
-    if ((modifiers & (kCtrl | kAlt)) == 0 && key.character != 0) {
+    if ((modifiers & (kCtrlBit | kAltBit)) == 0 && key.character != 0) {
         typed = main_->keyPress(key.character);
     }
     TextBox& entry = main_->txNum;
-    if (typed >= 32) {
+    if (typed >= kFirstPrintable) {
         entry.typeCharacter(typed);
         return;
     }
     if (consumed || !main_->windowOpen) return;
     switch (key.code) {
-        case 8:
-            if (typed == 8) entry.backspace();
+        case kKeyBackspace:
+            if (typed == kKeyBackspace) entry.backspace();
             break;
-        case 46:
+        case kKeyDelete:
             entry.deleteForward();
             break;
-        case 36:
+        case kKeyHome:
             entry.moveCaretHome();
             break;
-        case 35:
+        case kKeyEnd:
             entry.moveCaretEnd();
             break;
-        case 37:
+        case kKeyLeft:
             entry.moveCaretLeft();
             break;
-        case 39:
+        case kKeyRight:
             entry.moveCaretRight();
             break;
         default:

@@ -25,13 +25,13 @@ bool EntryBox::event(QEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-    const VirtualKey key = virtualKey(*event);
+    const Key key = virtualKey(*event);
     const bool consumed = form_.keyDown(key.code, key.modifiers);
     const char16_t typed = key.character != 0 ? form_.keyPress(key.character) : 0;
-    if (typed >= 32) form_.txNum.typeCharacter(typed);
+    if (typed >= kFirstPrintable) form_.txNum.typeCharacter(typed);
     // The box's own editing: Backspace when its character got through, and
     // keys that type nothing and that the key map left alone.
-    const bool editing = typed == 8 || (key.character == 0 && !consumed);
+    const bool editing = typed == kKeyBackspace || (key.character == 0 && !consumed);
     if (editing && form_.windowOpen) QLineEdit::keyPressEvent(event);
     event->accept();
     emit handled();
