@@ -59,7 +59,7 @@ void BM_TypedDigit(benchmark::State& state) {
     form.SetField(6, true, true, u"1,234.5678");
     char16_t digit = u'1';
     for (auto _ : state) {
-        form.txNum.setSelection(0, 99);
+        form.txNum.setSelection(0, velmor::TextBox::kToTheEnd);
         form.txNum.typeCharacter(form.keyPress(digit));
         digit = digit == u'1' ? u'2' : u'1';
     }

@@ -9,7 +9,6 @@ namespace velmor {
 namespace {
 
 constexpr char16_t kNoBreakSpace = 160;
-constexpr int kSelectAll = 99;
 
 char16_t firstChar(std::u16string_view text) {
     return text.empty() ? 0 : text.front();
@@ -87,7 +86,7 @@ void FmMain::txNum_Click() {
 }
 
 void FmMain::txNum_DblClick() {
-    txNum.setSelection(0, kSelectAll);
+    txNum.setSelection(0, TextBox::kToTheEnd);
 }
 
 void FmMain::pcBack_GotFocus() {

@@ -445,7 +445,7 @@ bool Session::dialog(const Words& words) {
         if (action == "clear") {
             box.replaceByUser(u"");
         } else {
-            box.setSelection(0, 99);  // one character: the typed one replaces it
+            box.setSelection(0, TextBox::kToTheEnd);  // one character: the typed one replaces it
             box.typeCharacter(typed->front());
         }
         return true;
