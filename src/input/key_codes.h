@@ -46,4 +46,14 @@ struct Key {
     char16_t character = 0;
 };
 
+// The key that types a character on a US keyboard: a lower-case letter is
+// its letter key, an upper-case letter the same key with Shift, a digit its
+// digit key, any other character a key the key map ignores.
+constexpr Key keyTyping(char16_t c) {
+    if (c >= u'a' && c <= u'z') return {c - u'a' + kKeyA, 0, c};
+    if (c >= u'A' && c <= u'Z') return {c, kShiftBit, c};
+    if (c >= u'0' && c <= u'9') return {c, 0, c};
+    return {0, 0, c};
+}
+
 }  // namespace velmor

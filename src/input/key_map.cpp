@@ -43,6 +43,19 @@ char16_t FmMain::keyPress(char16_t keyAscii) {
     return windowOpen ? keyAscii : 0;
 }
 
+KeyOutcome FmMain::deliverKey(const Key& key) {
+    const bool consumed = keyDown(key.code, key.modifiers);
+    // With Ctrl or Alt held a key types nothing.
+    const char16_t character = (key.modifiers & (kCtrlBit | kAltBit)) == 0 ? key.character : 0;
+    const char16_t typed = character != 0 ? keyPress(character) : 0;
+    if (typed >= kFirstPrintable) {
+        txNum.typeCharacter(typed);
+        return KeyOutcome::Typed;
+    }
+    const bool editing = typed == kKeyBackspace || (character == 0 && !consumed);
+    return editing && windowOpen ? KeyOutcome::LeftToTheBox : KeyOutcome::Handled;
+}
+
 // Tests the key in a fixed order, each test seeing the code as the earlier
 // ones left it, so one key press triggers at most one action.
 void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {

@@ -370,25 +370,15 @@ bool Session::pressKey(const std::string& chord) {
     return true;
 }
 
-// A key goes through the window's key handling, then (unless Ctrl or Alt is
-// held) its character through key press and the entry box's filter; what
-// gets through is typed, and the editing keys then edit the box as a one-line
-// text box does, unless the key map consumed the key.
+// A key takes the window's own path; what the window leaves to the entry
+// box, the box edits as a one-line text box does.
 void Session::deliverKey(Key key, int modifiers) {
-    const bool consumed = main_->keyDown(key.code, modifiers);
-    char16_t typed = 0;
-    if ((modifiers & (kCtrlBit | kAltBit)) == 0 && key.character != 0) {
-        typed = main_->keyPress(key.character);
-    }
+    const velmor::Key delivered{key.code, modifiers, key.character};
+    if (main_->deliverKey(delivered) != KeyOutcome::LeftToTheBox) return;
     TextBox& entry = main_->txNum;
-    if (typed >= kFirstPrintable) {
-        entry.typeCharacter(typed);
-        return;
-    }
-    if (consumed || !main_->windowOpen) return;
     switch (key.code) {
-        case kKeyBackspace:
-            if (typed == kKeyBackspace) entry.backspace();
+        case kKeyBackspace:  // with Ctrl or Alt held it types nothing to delete
+            if ((modifiers & (kCtrlBit | kAltBit)) == 0) entry.backspace();
             break;
         case kKeyDelete:
             entry.deleteForward();
