@@ -7,8 +7,8 @@
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
-#include "scenario/scripted_platform.h"
 #include "shell/fm_main.h"
+#include "test_support/scripted_platform.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ BENCHMARK(BM_Keystroke);
 // entry box's filter, the change handling and nine fields written into the label
 // models. Each digit replaces the whole entry, so every one changes the text.
 void BM_TypedDigit(benchmark::State& state) {
-    velmor::scenario::ScriptedPlatform platform;
+    velmor::test_support::ScriptedPlatform platform;
     velmor::PendingMarks pending;
     velmor::FmMain form(platform, pending);
     form.Form_Load();

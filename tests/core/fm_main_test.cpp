@@ -8,8 +8,8 @@
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
-#include "scenario/scripted_platform.h"
 #include "shell/settings_file.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor {
 namespace {
@@ -28,7 +28,7 @@ protected:
             form.deliverKey(keyTyping(c));
     }
 
-    scenario::ScriptedPlatform platform;
+    test_support::ScriptedPlatform platform;
     PendingMarks pending;
     FmMain form{platform, pending};
 };
