@@ -350,61 +350,90 @@ void Session::openOptions() {
     options_->Form_Activate();
 }
 
-// What the user does in the options dialog. When it closes, the main window
-// is activated again.
+// What the user does in the options dialog, `dlg ACTION ...`: each action
+// with the words its line holds and its handler. When the dialog closes, the
+// main window is activated again.
 bool Session::dialog(const Words& words) {
-    const bool understood = dialogAction(words);
+    static const std::vector<Command> kActions{
+        {"pick", Where::Options, 4, 4, &Session::dialogPick},
+        {"type", Where::Options, 4, 4, &Session::dialogType},
+        {"clear", Where::Options, 3, 3, &Session::dialogType},
+        {"focus", Where::Options, 3, 3, &Session::dialogFocus},
+        {"ok", Where::Options, 2, 2, &Session::dialogButton},
+        {"cancel", Where::Options, 2, 2, &Session::dialogButton},
+        {"enter", Where::Options, 2, 2, &Session::dialogButton},
+        {"esc", Where::Options, 2, 2, &Session::dialogButton},
+        {"close", Where::Options, 2, 2, &Session::dialogButton},
+    };
+    const auto action = std::find_if(kActions.begin(), kActions.end(), [&](const Command& c) {
+        return c.name == words[1] && words.size() >= c.fewestWords && words.size() <= c.mostWords;
+    });
+    const bool understood = action != kActions.end() && (this->*action->handler)(words);
     if (!optionsOpen()) main_->Form_Activate();
     return understood;
 }
 
-bool Session::dialogAction(const Words& words) {
+namespace {
+
+// `dec` or `ths`, the side of the dialog a word names: true for the decimal.
+std::optional<bool> decimalSide(const std::string& word) {
+    if (word == "dec") return true;
+    if (word == "ths") return false;
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool Session::dialogPick(const Words& words) {
+    FmOptions& dlg = *options_;
+    const auto decimal = decimalSide(words[2]);
+    const auto index = number(words[3]);
+    ComboBox& list = decimal.value_or(true) ? dlg.cbDec : dlg.cbThs;
+    if (!decimal || !index || *index < 0 || *index >= list.listCount()) return false;
+    dlg.focusOn(*decimal ? OptionsFocus::cbDec : OptionsFocus::cbThs);
+    list.setListIndex(*index);
+    return true;
+}
+
+// `dlg type SIDE "C"` and `dlg clear SIDE`.
+bool Session::dialogType(const Words& words) {
+    FmOptions& dlg = *options_;
+    const bool clear = words[1] == "clear";
+    const auto decimal = decimalSide(words[2]);
+    if (!decimal) return false;
+    const auto typed = clear ? std::u16string() : unquote(words[3]);
+    if (!typed || (!clear && typed->size() != 1)) return false;
+    TextBox& box = *decimal ? dlg.txDec : dlg.txThs;
+    if (!box.enabled()) return true;  // a closed box takes no input
+    dlg.focusOn(*decimal ? OptionsFocus::txDec : OptionsFocus::txThs);
+    if (clear) {
+        box.replaceByUser(u"");
+    } else {
+        box.setSelection(0, TextBox::kToTheEnd);  // one character: the typed one replaces it
+        box.typeCharacter(typed->front());
+    }
+    return true;
+}
+
+bool Session::dialogFocus(const Words& words) {
+    FmOptions& dlg = *options_;
+    const std::map<std::string, OptionsFocus> targets{
+        {"cbDec", OptionsFocus::cbDec},         {"txDec", OptionsFocus::txDec},
+        {"cbThs", OptionsFocus::cbThs},         {"txThs", OptionsFocus::txThs},
+        {"cmOptExit", OptionsFocus::cmOptExit}, {"cmOptCancel", OptionsFocus::cmOptCancel}};
+    const auto it = targets.find(words[2]);
+    if (it == targets.end()) return false;
+    const bool disabledBox = (it->second == OptionsFocus::txDec && !dlg.txDec.enabled()) ||
+                             (it->second == OptionsFocus::txThs && !dlg.txThs.enabled()) ||
+                             (it->second == OptionsFocus::cmOptExit && !dlg.cmOptExit.enabled);
+    if (!disabledBox) dlg.focusOn(it->second);
+    return true;
+}
+
+// OK and Cancel, Enter and Esc, and the dialog's close box.
+bool Session::dialogButton(const Words& words) {
     FmOptions& dlg = *options_;
     const std::string& action = words[1];
-    const auto side = [&](const std::string& word) -> std::optional<bool> {  // true: decimal
-        if (word == "dec") return true;
-        if (word == "ths") return false;
-        return std::nullopt;
-    };
-    if (action == "pick" && words.size() == 4) {
-        const auto decimal = side(words[2]);
-        const auto index = number(words[3]);
-        ComboBox& list = decimal.value_or(true) ? dlg.cbDec : dlg.cbThs;
-        if (!decimal || !index || *index < 0 || *index >= list.listCount()) return false;
-        dlg.focusOn(*decimal ? OptionsFocus::cbDec : OptionsFocus::cbThs);
-        list.setListIndex(*index);
-        return true;
-    }
-    if ((action == "type" && words.size() == 4) || (action == "clear" && words.size() == 3)) {
-        const auto decimal = side(words[2]);
-        if (!decimal) return false;
-        const auto typed = action == "type" ? unquote(words[3]) : std::u16string();
-        if (!typed || (action == "type" && typed->size() != 1)) return false;
-        TextBox& box = *decimal ? dlg.txDec : dlg.txThs;
-        if (!box.enabled()) return true;  // a closed box takes no input
-        dlg.focusOn(*decimal ? OptionsFocus::txDec : OptionsFocus::txThs);
-        if (action == "clear") {
-            box.replaceByUser(u"");
-        } else {
-            box.setSelection(0, TextBox::kToTheEnd);  // one character: the typed one replaces it
-            box.typeCharacter(typed->front());
-        }
-        return true;
-    }
-    if (action == "focus" && words.size() == 3) {
-        const std::map<std::string, OptionsFocus> targets{
-            {"cbDec", OptionsFocus::cbDec},         {"txDec", OptionsFocus::txDec},
-            {"cbThs", OptionsFocus::cbThs},         {"txThs", OptionsFocus::txThs},
-            {"cmOptExit", OptionsFocus::cmOptExit}, {"cmOptCancel", OptionsFocus::cmOptCancel}};
-        const auto it = targets.find(words[2]);
-        if (it == targets.end()) return false;
-        const bool disabledBox = (it->second == OptionsFocus::txDec && !dlg.txDec.enabled()) ||
-                                 (it->second == OptionsFocus::txThs && !dlg.txThs.enabled()) ||
-                                 (it->second == OptionsFocus::cmOptExit && !dlg.cmOptExit.enabled);
-        if (!disabledBox) dlg.focusOn(it->second);
-        return true;
-    }
-    if (words.size() != 2) return false;
     if (action == "ok") {
         dlg.clickButton(OptionsFocus::cmOptExit);
     } else if (action == "cancel") {
@@ -413,10 +442,8 @@ bool Session::dialogAction(const Words& words) {
         dlg.pressEnter();
     } else if (action == "esc") {
         dlg.pressEscape();
-    } else if (action == "close") {
-        dlg.closeBox();
     } else {
-        return false;
+        dlg.closeBox();
     }
     return true;
 }

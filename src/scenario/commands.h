@@ -57,7 +57,10 @@ private:
     bool timer(const Words& words);
     // The modal boxes.
     bool dialog(const Words& words);
-    bool dialogAction(const Words& words);
+    bool dialogPick(const Words& words);
+    bool dialogType(const Words& words);
+    bool dialogFocus(const Words& words);
+    bool dialogButton(const Words& words);
     bool aboutBox(const Words& words);
 
     void deliverKey(const Key& key);
