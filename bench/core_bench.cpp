@@ -7,8 +7,8 @@
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
-#include "scenario/scripted_platform.h"
 #include "shell/fm_main.h"
+#include "test_support/scripted_platform.h"
 
 namespace {
 
@@ -47,11 +47,11 @@ void BM_Keystroke(benchmark::State& state) {
 }
 BENCHMARK(BM_Keystroke);
 
-// One typed digit through the main window's logic: key press, the entry
-// box's filter, the change handling and nine fields written into the label
+// One typed digit through the main window's logic: key down, key press, the
+// entry box's filter, the change handling and nine fields written into the label
 // models. Each digit replaces the whole entry, so every one changes the text.
 void BM_TypedDigit(benchmark::State& state) {
-    velmor::scenario::ScriptedPlatform platform;
+    velmor::test_support::ScriptedPlatform platform;
     velmor::PendingMarks pending;
     velmor::FmMain form(platform, pending);
     form.Form_Load();
@@ -59,8 +59,8 @@ void BM_TypedDigit(benchmark::State& state) {
     form.SetField(6, true, true, u"1,234.5678");
     char16_t digit = u'1';
     for (auto _ : state) {
-        form.txNum.setSelection(0, 99);
-        form.txNum.typeCharacter(form.keyPress(digit));
+        form.txNum.setSelection(0, velmor::TextBox::kToTheEnd);
+        form.deliverKey(velmor::keyTyping(digit));
         digit = digit == u'1' ? u'2' : u'1';
     }
     benchmark::DoNotOptimize(form.lbNum[0].caption.data());

@@ -14,6 +14,10 @@ namespace velmor {
 class TextBox {
 public:
     static constexpr int kUnlimited = 0;
+    // A selection start or length past the end of any text the boxes hold:
+    // setSelection clamps it, so (0, kToTheEnd) selects everything and
+    // (kToTheEnd, 0) puts the caret after the last character.
+    static constexpr int kToTheEnd = 99;
 
     const std::u16string& text() const { return text_; }
     int selStart() const { return selStart_; }

@@ -58,7 +58,7 @@ void FmMain::SetField(int nx, bool fl, bool ena, std::u16string vl) {
         DisplayFields();
     }
     txNum.setEnabled(true);
-    if (fl) txNum.setSelection(0, 99);
+    if (fl) txNum.setSelection(0, TextBox::kToTheEnd);
     txNum.setFocus();
     mnuUndo.setEnabled(history.pos() > 0);
     mnuEditCopy.setEnabled(!txNum.text().empty());

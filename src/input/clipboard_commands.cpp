@@ -5,11 +5,6 @@
 #include "shell/fm_main.h"
 
 namespace velmor {
-namespace {
-
-constexpr int kCaretAtEnd = 99;
-
-}  // namespace
 
 void FmMain::mnuEditCopy_Click() {
     CalcDx();
@@ -18,7 +13,7 @@ void FmMain::mnuEditCopy_Click() {
         plainValueText(state.entryValue, systemDecimalMark(GetSysSeps(platform_))));
     // Grey until the text next changes or the box is clicked.
     txNum.fore = kTextCopied;
-    txNum.setSelection(kCaretAtEnd, 0);
+    txNum.setSelection(TextBox::kToTheEnd, 0);
 }
 
 void FmMain::mnuEditPaste_Click() {

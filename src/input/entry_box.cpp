@@ -1,16 +1,14 @@
 // The entry box: its character filter, its change handling and its clicks.
 #include <string>
 
+#include "input/key_codes.h"
 #include "input/number_text.h"
 #include "shell/fm_main.h"
 
 namespace velmor {
 namespace {
 
-constexpr char16_t kEnter = 13;
-constexpr char16_t kSpace = 32;
 constexpr char16_t kNoBreakSpace = 160;
-constexpr int kSelectAll = 99;
 
 char16_t firstChar(std::u16string_view text) {
     return text.empty() ? 0 : text.front();
@@ -45,14 +43,14 @@ void FmMain::CalcDx() {
 }
 
 void FmMain::txNum_KeyPress(char16_t& keyAscii) {
-    if (keyAscii == kEnter) {
+    if (keyAscii == kKeyEnter) {
         SetField(state.activeField, true, false, u"-");
         keyAscii = 0;
         return;
     }
-    if (keyAscii < kSpace) return;  // Backspace and the box's own editing keys
+    if (keyAscii < kFirstPrintable) return;  // Backspace and the box's own editing keys
 
-    if (keyAscii == kSpace) keyAscii = spaceFor(state.thsSep);
+    if (keyAscii == kKeySpace) keyAscii = spaceFor(state.thsSep);
     const char16_t mark = firstChar(state.decMark);
     if (decAliases.find(keyAscii) != std::u16string::npos) keyAscii = mark;
     // A byte count takes no decimals.
@@ -88,7 +86,7 @@ void FmMain::txNum_Click() {
 }
 
 void FmMain::txNum_DblClick() {
-    txNum.setSelection(0, kSelectAll);
+    txNum.setSelection(0, TextBox::kToTheEnd);
 }
 
 void FmMain::pcBack_GotFocus() {

@@ -2,25 +2,11 @@
 // rounding options and closing the program from the keyboard.
 #include <array>
 
+#include "input/key_codes.h"
 #include "shell/fm_main.h"
 
 namespace velmor {
 namespace {
-
-constexpr int kShift = 1;
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
-
-constexpr std::int16_t kTab = 9;
-constexpr std::int16_t kLeft = 37;
-constexpr std::int16_t kUp = 38;
-constexpr std::int16_t kRight = 39;
-constexpr std::int16_t kDown = 40;
-constexpr std::int16_t kKeyX = 88;
-constexpr std::int16_t kKeyZ = 90;
-constexpr std::int16_t kF1 = 112;
-constexpr std::int16_t kF4 = 115;
-constexpr char16_t kEscape = 27;
 
 // Field tables: the new field for each active field 0..8. Tab visits byte,
 // kB, KiB, MB, MiB, GB, GiB, TB, TiB; Up and Down walk a column and wrap
@@ -57,16 +43,29 @@ char16_t FmMain::keyPress(char16_t keyAscii) {
     return windowOpen ? keyAscii : 0;
 }
 
+KeyOutcome FmMain::deliverKey(const Key& key) {
+    const bool consumed = keyDown(key.code, key.modifiers);
+    // With Ctrl or Alt held a key types nothing.
+    const char16_t character = (key.modifiers & (kCtrlBit | kAltBit)) == 0 ? key.character : 0;
+    const char16_t typed = character != 0 ? keyPress(character) : 0;
+    if (typed >= kFirstPrintable) {
+        txNum.typeCharacter(typed);
+        return KeyOutcome::Typed;
+    }
+    const bool editing = typed == kKeyBackspace || (character == 0 && !consumed);
+    return editing && windowOpen ? KeyOutcome::LeftToTheBox : KeyOutcome::Handled;
+}
+
 // Tests the key in a fixed order, each test seeing the code as the earlier
 // ones left it, so one key press triggers at most one action.
 void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
-    const bool withShift = (shift & kShift) != 0;
-    const bool withCtrl = (shift & kCtrl) != 0;
-    const bool withAlt = (shift & kAlt) != 0;
+    const bool withShift = (shift & kShiftBit) != 0;
+    const bool withCtrl = (shift & kCtrlBit) != 0;
+    const bool withAlt = (shift & kAltBit) != 0;
     const auto active = static_cast<std::size_t>(state.activeField);
     const std::u16string move = withCtrl ? u"*" : u"-";
 
-    if (keyCode == kTab && !withAlt) {  // Alt+Tab belongs to the desktop
+    if (keyCode == kKeyTab && !withAlt) {  // Alt+Tab belongs to the desktop
         SetField((withShift ? kPrevious : kNext)[active], true, true, move);
         keyCode = 0;
     }
@@ -77,11 +76,11 @@ void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
         SetField(field, true, true, withAlt ? u"-" : u"*");
         keyCode = 0;
     }
-    if (keyCode == kUp) {
+    if (keyCode == kKeyUp) {
         SetField(active == 0 && withShift ? kBinaryUpFromBytes : kUpward[active], true, true, move);
         keyCode = 0;
     }
-    if (keyCode == kDown) {
+    if (keyCode == kKeyDown) {
         SetField(active == 0 && withShift ? kBinaryDownFromBytes : kDownward[active], true, true,
                  move);
         keyCode = 0;
@@ -90,21 +89,21 @@ void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
         if (keyCode >= kKeyX && keyCode <= kKeyZ) {
             chRnd[static_cast<std::size_t>(keyCode - kKeyX)].setChecked(true);
             keyCode = 0;
-        } else if (keyCode >= kF1 && keyCode <= kF4) {
-            chDigit[static_cast<std::size_t>(keyCode - kF1)].setChecked(true);
+        } else if (keyCode >= kKeyF1 && keyCode <= kKeyF4) {
+            chDigit[static_cast<std::size_t>(keyCode - kKeyF1)].setChecked(true);
             keyCode = 0;
         }
-    } else if (keyCode == kLeft || keyCode == kRight) {
+    } else if (keyCode == kKeyLeft || keyCode == kKeyRight) {
         SetField(kPartner[active], true, true, u"*");
         keyCode = 0;
     }
 }
 
 void FmMain::Form_KeyPress(char16_t& keyAscii) {
-    if (keyAscii == kEscape) {
+    if (keyAscii == kKeyEscape) {
         keyAscii = 0;
         unloadWindow();
-    } else if (keyAscii == kTab) {
+    } else if (keyAscii == kKeyTab) {
         keyAscii = 0;  // Tab moves the box; it never types a tab
     }
 }

@@ -1,18 +1,14 @@
 // Pressing a field's labels makes that field the active one.
+#include "input/key_codes.h"
 #include "shell/fm_main.h"
 
 namespace velmor {
-namespace {
-
-constexpr int kCtrl = 2;
-
-}  // namespace
 
 // Ctrl, or the latch a click on the entry box sets, keeps the typed digits
 // (now read in the pressed field's unit); otherwise the box takes the number
 // the pressed field shows, so the quantity stays the same.
 void FmMain::lbNum_MouseDown(int index, int /*button*/, int shift) {
-    const bool keepDigits = (shift & kCtrl) != 0 || stickyCtrl;
+    const bool keepDigits = (shift & kCtrlBit) != 0 || stickyCtrl;
     SetField(index, true, true, keepDigits ? u"*" : u"-");
     stickyCtrl = false;
     // After the recomputation: this also covers the red of an invalid entry

@@ -47,8 +47,8 @@ public:
     void cbThs_Click();
     void txDec_Change();
     void txThs_Change();
-    void txDec_GotFocus() { txDec.setSelection(0, 99); }
-    void txThs_GotFocus() { txThs.setSelection(0, 99); }
+    void txDec_GotFocus() { txDec.setSelection(0, TextBox::kToTheEnd); }
+    void txThs_GotFocus() { txThs.setSelection(0, TextBox::kToTheEnd); }
     void txDec_LostFocus();
     void txThs_LostFocus();
     void cmOptExit_Click();

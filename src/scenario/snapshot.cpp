@@ -96,7 +96,8 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
 }
 
 // Where the settings file is, how it is encoded, and each of its lines.
-void addConfigLines(const ScriptedPlatform& platform, std::vector<std::string>& lines) {
+void addConfigLines(const test_support::ScriptedPlatform& platform,
+                    std::vector<std::string>& lines) {
     const auto file = findSettingsFile(platform);
     const auto bytes = file ? readFileStart(*file, 1 << 20) : std::nullopt;
     if (!bytes) {
@@ -162,7 +163,8 @@ void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
 }  // namespace
 
 std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
-                                  const FmAbout* about, const ScriptedPlatform& platform,
+                                  const FmAbout* about,
+                                  const test_support::ScriptedPlatform& platform,
                                   const PendingMarks& pending) {
     std::vector<std::string> lines;
     const bool open = main && main->windowOpen;

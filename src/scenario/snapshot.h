@@ -4,10 +4,10 @@
 #include <vector>
 
 #include "options/fm_options.h"
-#include "scenario/scripted_platform.h"
 #include "shell/fm_about.h"
 #include "shell/fm_main.h"
 #include "shell/pending_marks.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor::scenario {
 
@@ -15,7 +15,8 @@ namespace velmor::scenario {
 // pairs separated by single spaces. A window's lines appear only while it
 // is open.
 std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
-                                  const FmAbout* about, const ScriptedPlatform& platform,
+                                  const FmAbout* about,
+                                  const test_support::ScriptedPlatform& platform,
                                   const PendingMarks& pending);
 
 }  // namespace velmor::scenario

@@ -15,11 +15,19 @@
 #include "engine/calc_state.h"
 #include "engine/unit_table.h"
 #include "input/history.h"
+#include "input/key_codes.h"
 #include "platform/platform.h"
 #include "shell/pending_marks.h"
 #include "shell/settings_text.h"
 
 namespace velmor {
+
+// What became of a key the window delivered.
+enum class KeyOutcome {
+    Handled,       // the key map consumed it, or nothing got through to the box
+    Typed,         // its character got through and was typed into the entry box
+    LeftToTheBox,  // the entry box's own editing is to act on it
+};
 
 // The main window's logic: the calculator state, the history and every
 // control model of the window. Views and the scenario runner deliver events
@@ -52,7 +60,15 @@ public:
     // handling: returns what gets through (0 when it was dropped).
     char16_t keyPress(char16_t keyAscii);
 
-    // The window's key map. Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
+    // A key as the window delivers it: key down through the key map, then,
+    // unless Ctrl or Alt is held, its character through key press; a
+    // character that gets through is typed into the entry box. What is left
+    // to the box's own editing (Backspace whose character got through, and
+    // keys that type nothing and that the key map left alone, while the
+    // window is open) the caller does, as its kind of box does it.
+    KeyOutcome deliverKey(const Key& key);
+
+    // The window's key map. Modifier bits: kShiftBit, kCtrlBit, kAltBit.
     void Form_KeyDown(std::int16_t& keyCode, std::int16_t shift);
     void Form_KeyPress(char16_t& keyAscii);
 

@@ -25,14 +25,9 @@ bool EntryBox::event(QEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-    const VirtualKey key = virtualKey(*event);
-    const bool consumed = form_.keyDown(key.code, key.modifiers);
-    const char16_t typed = key.character != 0 ? form_.keyPress(key.character) : 0;
-    if (typed >= 32) form_.txNum.typeCharacter(typed);
-    // The box's own editing: Backspace when its character got through, and
-    // keys that type nothing and that the key map left alone.
-    const bool editing = typed == 8 || (key.character == 0 && !consumed);
-    if (editing && form_.windowOpen) QLineEdit::keyPressEvent(event);
+    // The box's own editing (caret moves, Delete, Backspace...) is Qt's.
+    if (form_.deliverKey(virtualKey(*event)) == KeyOutcome::LeftToTheBox)
+        QLineEdit::keyPressEvent(event);
     event->accept();
     emit handled();
 }

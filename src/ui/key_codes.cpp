@@ -1,62 +1,78 @@
 #include "ui/key_codes.h"
 
-namespace velmor::ui {
+#include <array>
 
-VirtualKey virtualKey(const QKeyEvent& event) {
-    VirtualKey key;
+namespace velmor::ui {
+namespace {
+
+// The keys Qt names that the key map or the entry box knows by name, and the
+// character each types (0 for none).
+struct NamedKey {
+    int qtKey;
+    int code;
+    char16_t character;
+};
+
+constexpr std::array<NamedKey, 12> kNamedKeys{{
+    {Qt::Key_Tab, kKeyTab, kKeyTab},
+    {Qt::Key_Return, kKeyEnter, kKeyEnter},
+    {Qt::Key_Enter, kKeyEnter, kKeyEnter},
+    {Qt::Key_Escape, kKeyEscape, kKeyEscape},
+    {Qt::Key_Backspace, kKeyBackspace, kKeyBackspace},
+    {Qt::Key_Delete, kKeyDelete, 0},
+    {Qt::Key_Home, kKeyHome, 0},
+    {Qt::Key_End, kKeyEnd, 0},
+    {Qt::Key_Left, kKeyLeft, 0},
+    {Qt::Key_Up, kKeyUp, 0},
+    {Qt::Key_Right, kKeyRight, 0},
+    {Qt::Key_Down, kKeyDown, 0},
+}};
+
+// A run of keys Qt numbers in a row, as the run of codes they stand for.
+struct KeyRange {
+    int firstQtKey;
+    int lastQtKey;
+    int firstCode;
+};
+
+constexpr std::array<KeyRange, 3> kKeyRanges{{
+    {Qt::Key_F1, Qt::Key_F12, kKeyF1},
+    {Qt::Key_A, Qt::Key_Z, kKeyA},
+    {Qt::Key_0, Qt::Key_9, kKey0},
+}};
+
+}  // namespace
+
+Key virtualKey(const QKeyEvent& event) {
+    Key key;
     const Qt::KeyboardModifiers mods = event.modifiers();
-    key.modifiers = (mods & Qt::ShiftModifier ? 1 : 0) | (mods & Qt::ControlModifier ? 2 : 0) |
-                    (mods & Qt::AltModifier ? 4 : 0);
-    const int qtKey = event.key();
-    switch (qtKey) {
-        case Qt::Key_Tab:
-            key = {9, key.modifiers, 9};
-            break;
-        case Qt::Key_Backtab:  // Shift+Tab
-            key = {9, key.modifiers | 1, 9};
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            key = {13, key.modifiers, 13};
-            break;
-        case Qt::Key_Escape:
-            key = {27, key.modifiers, 27};
-            break;
-        case Qt::Key_Backspace:
-            key = {8, key.modifiers, 8};
-            break;
-        case Qt::Key_Delete:
-            key.code = 46;
-            break;
-        case Qt::Key_Home:
-            key.code = 36;
-            break;
-        case Qt::Key_End:
-            key.code = 35;
-            break;
-        case Qt::Key_Left:
-            key.code = 37;
-            break;
-        case Qt::Key_Up:
-            key.code = 38;
-            break;
-        case Qt::Key_Right:
-            key.code = 39;
-            break;
-        case Qt::Key_Down:
-            key.code = 40;
-            break;
-        default:
-            if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) key.code = 112 + (qtKey - Qt::Key_F1);
-            if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) key.code = 'A' + (qtKey - Qt::Key_A);
-            if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) key.code = '0' + (qtKey - Qt::Key_0);
-            if (event.text().size() == 1 && event.text().at(0).unicode() >= 32) {
-                key.character = event.text().at(0).unicode();
-            }
-            break;
+    key.modifiers = (mods & Qt::ShiftModifier ? kShiftBit : 0) |
+                    (mods & Qt::ControlModifier ? kCtrlBit : 0) |
+                    (mods & Qt::AltModifier ? kAltBit : 0);
+    int qtKey = event.key();
+    if (qtKey == Qt::Key_Backtab) {  // Shift+Tab
+        qtKey = Qt::Key_Tab;
+        key.modifiers |= kShiftBit;
+    }
+    bool named = false;
+    for (const NamedKey& k : kNamedKeys) {
+        if (k.qtKey == qtKey) {
+            key.code = k.code;
+            key.character = k.character;
+            named = true;
+        }
+    }
+    if (!named) {
+        for (const KeyRange& range : kKeyRanges) {
+            if (qtKey >= range.firstQtKey && qtKey <= range.lastQtKey)
+                key.code = range.firstCode + (qtKey - range.firstQtKey);
+        }
+        if (event.text().size() == 1 && event.text().at(0).unicode() >= kFirstPrintable) {
+            key.character = event.text().at(0).unicode();
+        }
     }
     // With Ctrl or Alt held a key types nothing.
-    if ((key.modifiers & 6) != 0) key.character = 0;
+    if ((key.modifiers & (kCtrlBit | kAltBit)) != 0) key.character = 0;
     return key;
 }
 

@@ -2,16 +2,11 @@
 
 #include <QKeyEvent>
 
+#include "input/key_codes.h"
+
 namespace velmor::ui {
 
-// A key as Velmor's key map knows it: the PC virtual key code (0 for keys
-// the map never looks at) and the modifier bits 1 Shift, 2 Ctrl, 4 Alt.
-struct VirtualKey {
-    int code = 0;
-    int modifiers = 0;
-    char16_t character = 0;  // what the key types, 0 for none
-};
-
-VirtualKey virtualKey(const QKeyEvent& event);
+// A Qt key event as Velmor's key map knows it (see velmor::Key).
+Key virtualKey(const QKeyEvent& event);
 
 }  // namespace velmor::ui

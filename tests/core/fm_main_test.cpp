@@ -8,8 +8,8 @@
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
-#include "scenario/scripted_platform.h"
 #include "shell/settings_file.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor {
 namespace {
@@ -21,15 +21,14 @@ protected:
         form.Form_Activate();
     }
 
-    // Types as the user does: each character through the filter into the box.
+    // Types as the user does: each character's key through the window into
+    // the box.
     void type(std::u16string_view text) {
-        for (const char16_t c : text) {
-            if (const char16_t typed = form.keyPress(c); typed >= 32)
-                form.txNum.typeCharacter(typed);
-        }
+        for (const char16_t c : text)
+            form.deliverKey(keyTyping(c));
     }
 
-    scenario::ScriptedPlatform platform;
+    test_support::ScriptedPlatform platform;
     PendingMarks pending;
     FmMain form{platform, pending};
 };

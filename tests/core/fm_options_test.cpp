@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "scenario/scripted_platform.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor {
 namespace {
@@ -15,7 +15,7 @@ protected:
         dialog.Form_Activate();
     }
 
-    scenario::ScriptedPlatform platform;
+    test_support::ScriptedPlatform platform;
     PendingMarks pending;
     FmOptions dialog{platform, pending};
 };

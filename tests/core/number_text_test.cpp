@@ -1,5 +1,5 @@
 #include "input/number_text.h"
-#include "scenario/scripted_platform.h"
+#include "test_support/scripted_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@ namespace velmor {
 namespace {
 
 std::u16string sysSepsFor(RegionalMarks marks) {
-    scenario::ScriptedPlatform platform;
+    test_support::ScriptedPlatform platform;
     platform.marks = std::move(marks);
     return GetSysSeps(platform);
 }

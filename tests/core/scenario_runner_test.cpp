@@ -8,12 +8,13 @@
 #include <string>
 #include <vector>
 
-#include "scenario/scripted_platform.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor::scenario {
 namespace {
 
 namespace fs = std::filesystem;
+using test_support::ScriptedPlatform;
 
 struct ScenarioCase {
     const char* what;

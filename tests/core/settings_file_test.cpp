@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "scenario/scripted_platform.h"
 #include "shell/atomic_file.h"
+#include "test_support/scripted_platform.h"
 
 namespace velmor {
 namespace {
@@ -45,7 +45,7 @@ protected:
     fs::path programFile() const { return platform.programFolder() / kSettingsFileName; }
     fs::path userFile() const { return platform.userConfigFolder() / kSettingsFileName; }
 
-    scenario::ScriptedPlatform platform;
+    test_support::ScriptedPlatform platform;
 };
 
 TEST_F(SettingsFileTest, APortableCopyKeepsItsSettingsBesideItself) {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "scenario/scripted_platform.h"
+#include "test_support/scripted_platform.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
 #include "ui/velmor_application.h"
@@ -36,7 +36,7 @@ private:
         return dialog;
     }
 
-    std::unique_ptr<velmor::scenario::ScriptedPlatform> platform_;
+    std::unique_ptr<velmor::test_support::ScriptedPlatform> platform_;
     PendingMarks pending_;
     std::unique_ptr<FmOptions> form_;
 
@@ -44,7 +44,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        platform_ = std::make_unique<velmor::scenario::ScriptedPlatform>();
+        platform_ = std::make_unique<velmor::test_support::ScriptedPlatform>();
         form_ = std::make_unique<FmOptions>(*platform_, pending_);
     }
 

@@ -1,4 +1,4 @@
-#include "scenario/scripted_platform.h"
+#include "test_support/scripted_platform.h"
 
 #include <stdlib.h>
 
@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <system_error>
 
-namespace velmor::scenario {
+namespace velmor::test_support {
 namespace {
 
 std::filesystem::path makeTemporaryFolder() {
@@ -52,4 +52,4 @@ void ScriptedPlatform::moveWindow(int left, int top) {
     frame.top = top;
 }
 
-}  // namespace velmor::scenario
+}  // namespace velmor::test_support

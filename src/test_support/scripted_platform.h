@@ -7,7 +7,7 @@
 
 #include "platform/platform.h"
 
-namespace velmor::scenario {
+namespace velmor::test_support {
 
 // The machine around Velmor as a scenario sets it up. It owns three fresh
 // temporary folders, the program's, the user's configuration folder and the
@@ -72,4 +72,4 @@ private:
     std::filesystem::path dataHome_;    // stands for XDG_DATA_HOME
 };
 
-}  // namespace velmor::scenario
+}  // namespace velmor::test_support
