@@ -29,7 +29,8 @@ for target in calc_text_val settings_reader; do
 done
 
 echo "== tests (GCC, Release)"
-CXX=g++ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMOR_WERROR=ON >/dev/null
+CXX=g++ cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMOR_WERROR=ON -DVELMOR_BENCH=ON \
+    >/dev/null
 cmake --build build
 ctest --test-dir build --output-on-failure -j "$jobs"
 
