@@ -16,12 +16,13 @@ class CheckBox {
 public:
     CheckBox() = default;
     CheckBox(Rect geometry, std::u16string toolTip)
-        : geometry_(geometry), toolTip_(std::move(toolTip)) {}
+        : geometry(geometry), toolTip(std::move(toolTip)) {}
 
-    Rect geometry() const { return geometry_; }
-    const std::u16string& toolTip() const { return toolTip_; }
-    bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
+    Rect geometry;
+    std::u16string toolTip;
+    bool enabled = true;
+
+    // The value has an accessor: changing it raises the click handler.
     bool checked() const { return checked_; }
 
     std::function<void()> onClick;
@@ -35,13 +36,10 @@ public:
 
     // The user clicks the box, which toggles it.
     void click() {
-        if (enabled_) setChecked(!checked_);
+        if (enabled) setChecked(!checked_);
     }
 
 private:
-    Rect geometry_;
-    std::u16string toolTip_;
-    bool enabled_ = true;
     bool checked_ = false;
 };
 

@@ -18,7 +18,7 @@ class ComboBox {
 public:
     ComboBox() = default;
     ComboBox(Rect geometry, std::vector<std::u16string> entries, std::u16string toolTip)
-        : geometry_(geometry), entries_(std::move(entries)), toolTip_(std::move(toolTip)) {}
+        : geometry(geometry), toolTip(std::move(toolTip)), entries_(std::move(entries)) {}
 
     int listCount() const { return static_cast<int>(entries_.size()); }
     const std::u16string& list(int index) const {
@@ -31,18 +31,15 @@ public:
     }
     bool lastSelected() const { return listIndex_ == listCount() - 1; }
 
-    Rect geometry() const { return geometry_; }
-    const std::u16string& toolTip() const { return toolTip_; }
-
+    Rect geometry;
+    std::u16string toolTip;
     Rgb back{255, 255, 255};
     Rgb fore;
     Font font;
     std::function<void()> onClick;
 
 private:
-    Rect geometry_;
-    std::vector<std::u16string> entries_;
-    std::u16string toolTip_;
+    std::vector<std::u16string> entries_;  // fixed when the list is made
     int listIndex_ = -1;
 };
 

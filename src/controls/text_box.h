@@ -10,7 +10,9 @@ namespace velmor {
 
 // A one-line text box. Every change of its text, by the user's editing or by
 // code, raises the change handler before the change returns; the handler
-// asks enabled() to tell the two apart where code disables the box first.
+// asks `enabled` to tell the two apart where code disables the box first.
+// The text and selection have accessors, since changing them raises the
+// handler or keeps them consistent; the rest is plain data.
 class TextBox {
 public:
     static constexpr int kUnlimited = 0;
@@ -40,19 +42,15 @@ public:
     // The box's own paste or cut replaces the whole text, unfiltered.
     void replaceByUser(std::u16string text) { setText(std::move(text)); }
 
-    bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
-    bool visible() const { return visible_; }
-    void setVisible(bool visible) { visible_ = visible; }
-    bool hasFocus() const { return hasFocus_; }
-    void setFocus() { hasFocus_ = true; }
-
     Rect geometry;
     Rgb back{255, 255, 255};
     Rgb fore;
     Font font;
     Alignment alignment = Alignment::Left;
     int maxLength = kUnlimited;
+    bool enabled = true;
+    bool visible = true;
+    bool focused = false;  // the keyboard's focus, given by code
 
     std::function<void()> onChange;
 
@@ -62,9 +60,6 @@ private:
     std::u16string text_;
     int selStart_ = 0;
     int selLength_ = 0;
-    bool enabled_ = true;
-    bool visible_ = true;
-    bool hasFocus_ = false;
 };
 
 }  // namespace velmor

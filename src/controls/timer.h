@@ -9,22 +9,17 @@ namespace velmor {
 // elapsed. Its tag is free for the window logic to keep state in.
 class Timer {
 public:
-    explicit Timer(int intervalMs) : interval_(intervalMs) {}
+    explicit Timer(int intervalMs) : interval(intervalMs) {}
 
-    int interval() const { return interval_; }
-    bool enabled() const { return enabled_; }
-    void setEnabled(bool enabled) { enabled_ = enabled; }
+    int interval;
+    bool enabled = false;
 
     std::u16string tag;
     std::function<void()> onTimer;
 
     void tick() {
-        if (enabled_ && onTimer) onTimer();
+        if (enabled && onTimer) onTimer();
     }
-
-private:
-    int interval_;
-    bool enabled_ = false;
 };
 
 }  // namespace velmor

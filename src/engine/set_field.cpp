@@ -38,8 +38,8 @@ void FmMain::SetField(int nx, bool fl, bool ena, std::u16string vl) {
     const Rect frame = shNum[field].geometry;
     txNum.geometry = {frame.left, frame.top - kTwipsPerPixel, frame.width, kEntryHeight};
     txNum.font.points = kEntryFontSize;
-    txNum.setVisible(true);
-    txNum.setEnabled(ena);
+    txNum.visible = true;
+    txNum.enabled = ena;
 
     // Placing a different text runs the change handling (while the box is
     // enabled) before the flags below are set.
@@ -53,15 +53,15 @@ void FmMain::SetField(int nx, bool fl, bool ena, std::u16string vl) {
         state.entryValid = true;
     }
 
-    if (txNum.enabled()) {
+    if (txNum.enabled) {
         CalcDx();
         DisplayFields();
     }
-    txNum.setEnabled(true);
+    txNum.enabled = true;
     if (fl) txNum.setSelection(0, TextBox::kToTheEnd);
-    txNum.setFocus();
-    mnuUndo.setEnabled(history.pos() > 0);
-    mnuEditCopy.setEnabled(!txNum.text().empty());
+    txNum.focused = true;
+    mnuUndo.enabled = history.pos() > 0;
+    mnuEditCopy.enabled = !txNum.text().empty();
 }
 
 // The entry text for the number a field shows: its digits as grouped, and

@@ -67,16 +67,16 @@ void FmMain::txNum_KeyPress(char16_t& keyAscii) {
 }
 
 void FmMain::txNum_Change() {
-    if (!txNum.enabled()) return;  // code placing a text without reparsing
+    if (!txNum.enabled) return;  // code placing a text without reparsing
     CalcDx();
     DisplayFields();
-    mnuEditCopy.setEnabled(!txNum.text().empty());
+    mnuEditCopy.enabled = !txNum.text().empty();
     refreshPaste();
 }
 
 void FmMain::refreshPaste() {
     const std::optional<std::u16string> clip = platform_.clipboardText();
-    mnuEditPaste.setEnabled(clip && !clip->empty());
+    mnuEditPaste.enabled = clip && !clip->empty();
 }
 
 void FmMain::txNum_Click() {
@@ -90,7 +90,7 @@ void FmMain::txNum_DblClick() {
 }
 
 void FmMain::pcBack_GotFocus() {
-    if (txNum.visible()) txNum.setFocus();
+    if (txNum.visible) txNum.focused = true;
 }
 
 }  // namespace velmor

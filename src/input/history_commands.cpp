@@ -5,7 +5,7 @@ namespace velmor {
 
 void FmMain::Store() {
     history.store(txNum.text(), state.activeField);
-    mnuUndo.setEnabled(true);
+    mnuUndo.enabled = true;
     state.entryStored = true;
 }
 
@@ -15,24 +15,24 @@ void FmMain::mnuUndo_Click() {
         const History::Entry entry = history.entry(history.pos());
         SetField(entry.field, true, true, entry.text);
         history.setPos(history.pos() - 1);
-        if (history.pos() < 1) mnuUndo.setEnabled(false);
+        if (history.pos() < 1) mnuUndo.enabled = false;
     }
-    mnuRedo.setEnabled(true);
+    mnuRedo.enabled = true;
 }
 
 void FmMain::mnuRedo_Click() {
     if (!history.holds(history.pos() + 1)) {
-        mnuRedo.setEnabled(false);
+        mnuRedo.enabled = false;
         return;
     }
     state.entryStored = true;
     history.setPos(history.pos() + 1);
     const History::Entry entry = history.entry(history.pos());
     SetField(entry.field, true, true, entry.text);
-    mnuUndo.setEnabled(true);
+    mnuUndo.enabled = true;
     // At the last slot Redo stays enabled; the next Redo finds nothing and disables it.
     if (history.pos() < History::kCapacity && !history.holds(history.pos() + 1)) {
-        mnuRedo.setEnabled(false);
+        mnuRedo.enabled = false;
     }
 }
 

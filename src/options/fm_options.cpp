@@ -67,7 +67,7 @@ void FmOptions::makeControls() {
 
     for (TextBox* entry : {&txDec, &txThs}) {
         *entry = TextBox();
-        entry->setEnabled(false);
+        entry->enabled = false;
         entry->back = kOptionsSilver;
         entry->font = kBoxFont;
         entry->maxLength = 1;
@@ -103,8 +103,8 @@ void FmOptions::unload() {
 
 void FmOptions::focusOn(OptionsFocus target) {
     if (target == focus_) return;
-    if (focus_ == OptionsFocus::txDec && txDec.enabled()) txDec_LostFocus();
-    if (focus_ == OptionsFocus::txThs && txThs.enabled()) txThs_LostFocus();
+    if (focus_ == OptionsFocus::txDec && txDec.enabled) txDec_LostFocus();
+    if (focus_ == OptionsFocus::txThs && txThs.enabled) txThs_LostFocus();
     focus_ = target;
     if (target == OptionsFocus::txDec) txDec_GotFocus();
     if (target == OptionsFocus::txThs) txThs_GotFocus();
@@ -128,7 +128,7 @@ void FmOptions::pressEnter() {
 }
 
 void FmOptions::disableBox(OptionsFocus which) {
-    box(which).setEnabled(false);
+    box(which).enabled = false;
     if (focus_ == which) moveFocusOn();
 }
 
@@ -139,8 +139,8 @@ void FmOptions::moveFocusOn() {
     do {
         if (++at == kTabOrder.end()) at = kTabOrder.begin();
     } while ((*at == OptionsFocus::cmOptExit && !cmOptExit.enabled) ||
-             (*at == OptionsFocus::txDec && !txDec.enabled()) ||
-             (*at == OptionsFocus::txThs && !txThs.enabled()));
+             (*at == OptionsFocus::txDec && !txDec.enabled) ||
+             (*at == OptionsFocus::txThs && !txThs.enabled));
     focus_ = *at;
 }
 
@@ -148,7 +148,7 @@ void FmOptions::reopenBox(OptionsFocus which, const std::u16string& text) {
     disableBox(which);
     box(which).setText(text);
     box(which).back = kOptionsWhite;
-    box(which).setEnabled(true);
+    box(which).enabled = true;
     focusOn(which);
 }
 
@@ -222,7 +222,7 @@ void FmOptions::cbThs_Click() {
 }
 
 void FmOptions::txDec_Change() {
-    if (!txDec.enabled()) return;  // the dialog's own changes
+    if (!txDec.enabled) return;  // the dialog's own changes
     const std::u16string text = txDec.text();
     if (!text.empty()) {
         otherDec = text;
@@ -240,7 +240,7 @@ void FmOptions::txDec_Change() {
 }
 
 void FmOptions::txThs_Change() {
-    if (!txThs.enabled()) return;
+    if (!txThs.enabled) return;
     const std::u16string text = txThs.text();
     otherThs = text;
     optThsSep = text;

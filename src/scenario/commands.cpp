@@ -404,7 +404,7 @@ bool Session::dialogType(const Words& words) {
     const auto typed = clear ? std::u16string() : unquote(words[3]);
     if (!typed || (!clear && typed->size() != 1)) return false;
     TextBox& box = *decimal ? dlg.txDec : dlg.txThs;
-    if (!box.enabled()) return true;  // a closed box takes no input
+    if (!box.enabled) return true;  // a closed box takes no input
     dlg.focusOn(*decimal ? OptionsFocus::txDec : OptionsFocus::txThs);
     if (clear) {
         box.replaceByUser(u"");
@@ -423,8 +423,8 @@ bool Session::dialogFocus(const Words& words) {
         {"cmOptExit", OptionsFocus::cmOptExit}, {"cmOptCancel", OptionsFocus::cmOptCancel}};
     const auto it = targets.find(words[2]);
     if (it == targets.end()) return false;
-    const bool disabledBox = (it->second == OptionsFocus::txDec && !dlg.txDec.enabled()) ||
-                             (it->second == OptionsFocus::txThs && !dlg.txThs.enabled()) ||
+    const bool disabledBox = (it->second == OptionsFocus::txDec && !dlg.txDec.enabled) ||
+                             (it->second == OptionsFocus::txThs && !dlg.txThs.enabled) ||
                              (it->second == OptionsFocus::cmOptExit && !dlg.cmOptExit.enabled);
     if (!disabledBox) dlg.focusOn(it->second);
     return true;

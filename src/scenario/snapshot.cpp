@@ -40,8 +40,8 @@ std::string stateLine(const FmMain& main) {
 
 std::string entryLine(const TextBox& box) {
     const Rect& at = box.geometry;
-    return "txNum text=" + quote(box.text()) + " enabled=" + flag(box.enabled()) +
-           " visible=" + flag(box.visible()) + " back=" + colour(box.back) +
+    return "txNum text=" + quote(box.text()) + " enabled=" + flag(box.enabled) +
+           " visible=" + flag(box.visible) + " back=" + colour(box.back) +
            " fore=" + colour(box.fore) + " sel=" + std::to_string(box.selStart()) + "," +
            std::to_string(box.selLength()) + " left=" + std::to_string(at.left) +
            " top=" + std::to_string(at.top) + " width=" + std::to_string(at.width) +
@@ -67,7 +67,7 @@ void addOptionLines(const char* name, const std::array<CheckBox, N>& group,
                     std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < N; ++i) {
         lines.push_back(std::string(name) + " " + std::to_string(i) + " value=" +
-                        flag(group[i].checked()) + " enabled=" + flag(group[i].enabled()));
+                        flag(group[i].checked()) + " enabled=" + flag(group[i].enabled));
     }
 }
 
@@ -81,7 +81,7 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
          {std::pair{"mnuEditCopy", &main.mnuEditCopy},
           std::pair{"mnuEditPaste", &main.mnuEditPaste}, std::pair{"mnuUndo", &main.mnuUndo},
           std::pair{"mnuRedo", &main.mnuRedo}}) {
-        lines.push_back(std::string(name) + " enabled=" + flag(item->enabled()));
+        lines.push_back(std::string(name) + " enabled=" + flag(item->enabled));
     }
     for (int k = 1; k <= History::kCapacity; ++k) {
         if (!main.history.holds(k)) continue;
@@ -91,7 +91,7 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
     }
     lines.push_back("pcButtons visible=" + flag(main.pcButtons.visible));
     lines.push_back("lbMark caption=" + quote(main.lbMark.caption));
-    lines.push_back("cmFlag enabled=" + flag(main.cmFlag.enabled()) +
+    lines.push_back("cmFlag enabled=" + flag(main.cmFlag.enabled) +
                     " tag=" + quote(main.cmFlag.tag));
 }
 
@@ -154,7 +154,7 @@ void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
         lines.push_back(std::string("cb") + name + " index=" + std::to_string(list->listIndex()) +
                         " back=" + colour(list->back));
         lines.push_back(std::string("tx") + name + " text=" + quote(box->text()) +
-                        " enabled=" + flag(box->enabled()) + " back=" + colour(box->back));
+                        " enabled=" + flag(box->enabled) + " back=" + colour(box->back));
     }
     lines.push_back("lbSample caption=" + quote(dialog.lbSample.caption));
     lines.push_back("cmOptExit enabled=" + flag(dialog.cmOptExit.enabled));

@@ -25,15 +25,15 @@ void FmMain::ShowFlag() {
     if (static_cast<int>(platform_.randomDraw() * kOneIn) > 0) return;
     lbMark.caption = unscramble(kScrambledBanner);
     cmFlag.tag = u"-";  // waiting to be shown
-    cmFlag.setEnabled(true);
+    cmFlag.enabled = true;
 }
 
 void FmMain::cmFlag_Timer() {
-    cmFlag.setEnabled(false);
+    cmFlag.enabled = false;
     if (!cmFlag.tag.empty()) {
         pcButtons.visible = true;
         cmFlag.tag.clear();
-        cmFlag.setEnabled(true);  // once more, to hide it again
+        cmFlag.enabled = true;  // once more, to hide it again
     } else {
         pcButtons.visible = false;
     }

@@ -62,7 +62,7 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
         u"X", u"Y", u"Z", u"F1", u"F2", u"F3", u"F4"};
     for (std::size_t k = 0; k < llHot.size(); ++k) {
         const Rect box =
-            k < kRoundingBoxes ? chRnd[k].geometry() : chDigit[k - kRoundingBoxes].geometry();
+            k < kRoundingBoxes ? chRnd[k].geometry : chDigit[k - kRoundingBoxes].geometry;
         llHot[k] = Label{{box.left, box.top + box.height + kHintGap, box.width, kHintHeight},
                          hotKeys[k],
                          {},
@@ -77,7 +77,7 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     cmFlag.onTimer = [this] { cmFlag_Timer(); };
 
     for (MenuItem* item : {&mnuEditCopy, &mnuEditPaste, &mnuUndo, &mnuRedo}) {
-        item->setEnabled(false);
+        item->enabled = false;
     }
     mnuExit.onClick = [this] { mnuExit_Click(); };
     mnuEditCopy.onClick = [this] { mnuEditCopy_Click(); };

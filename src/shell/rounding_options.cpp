@@ -10,9 +10,9 @@ namespace {
 template <std::size_t N>
 void checkOnly(std::array<CheckBox, N>& group, int nx) {
     for (std::size_t i = 0; i < N; ++i) {
-        group[i].setEnabled(false);
+        group[i].enabled = false;
         group[i].setChecked(static_cast<int>(i) == nx);
-        group[i].setEnabled(true);
+        group[i].enabled = true;
     }
 }
 
@@ -29,13 +29,13 @@ void FmMain::SetRnd(std::int16_t nx) {
 }
 
 void FmMain::chDigit_Click(int index) {
-    if (!chDigit[static_cast<std::size_t>(index)].enabled()) return;
+    if (!chDigit[static_cast<std::size_t>(index)].enabled) return;
     SetDigit(static_cast<std::int16_t>(index));
     DisplayFields();
 }
 
 void FmMain::chRnd_Click(int index) {
-    if (!chRnd[static_cast<std::size_t>(index)].enabled()) return;
+    if (!chRnd[static_cast<std::size_t>(index)].enabled) return;
     SetRnd(static_cast<std::int16_t>(index));
     DisplayFields();
 }

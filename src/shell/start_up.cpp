@@ -32,7 +32,7 @@ void FmMain::Form_Activate() {
         SaveSeps();
     }
     if (started == 0) StartUp();
-    txNum.setFocus();
+    txNum.focused = true;
 }
 
 void FmMain::Form_Unload() {
@@ -70,7 +70,7 @@ void FmMain::StartUp() {
     state.entryStored = true;
     SetField(saved.field.value_or(0), true, true, saved.entryText.value_or(u"0"));
     Store();
-    mnuUndo.setEnabled(false);
+    mnuUndo.enabled = false;
 }
 
 // Applies what the settings file holds; every value it lacks keeps its

@@ -76,8 +76,8 @@ void EntryBox::sync() {
         setCursorPosition(model.selStart());
     }
     setGeometry(pixels(model.geometry));
-    setVisible(model.visible());
-    setEnabled(model.enabled());
+    setVisible(model.visible);
+    setEnabled(model.enabled);
     QFont font = qt(model.font);
     if (this->font() != font) setFont(font);
     setAlignment(qt(model.alignment));

@@ -101,8 +101,8 @@ void MainWindow::makeMenu() {
     const auto add = [&](MenuItem& item, QMenu* menu) {
         // In its item's state before it joins the bar: each later change of
         // an action's state lays the whole menu bar out again.
-        auto* action = new QAction(translated(item.caption()), this);
-        action->setEnabled(item.enabled());
+        auto* action = new QAction(translated(item.caption), this);
+        action->setEnabled(item.enabled);
         if (menu != nullptr) {
             menu->addAction(action);
         } else {
@@ -120,7 +120,7 @@ void MainWindow::makeMenu() {
     add(form_.mnuUndo, nullptr);
     add(form_.mnuRedo, nullptr);
     add(form_.mnuHelpConfig, nullptr);
-    QMenu* help = bar->addMenu(translated(form_.mnuHelp.caption()));
+    QMenu* help = bar->addMenu(translated(form_.mnuHelp.caption));
     add(form_.mnuHelpHelp, help);
     add(form_.mnuHelpAbout, help);
 }
@@ -157,8 +157,8 @@ QWidget* MainWindow::makeOptionGroup(QWidget* client, std::span<const CheckBox> 
     QRect area;
     QRegion covered;
     for (const CheckBox& box : boxes) {
-        area |= pixels(box.geometry());
-        covered += pixels(box.geometry());
+        area |= pixels(box.geometry);
+        covered += pixels(box.geometry);
     }
     auto* group = new QWidget(client);
     markAsRadioGroup(*group);
@@ -173,11 +173,11 @@ QToolButton* MainWindow::makeOptionBox(QWidget* group, const CheckBox& model,
     auto* box = new OptionBox(group);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
-    const QRect geometry = pixels(model.geometry()).translated(-group->pos());
+    const QRect geometry = pixels(model.geometry).translated(-group->pos());
     box->setIcon(svgIcon(picture));
     box->setGeometry(geometry);
     box->setIconSize(pictureSize);
-    box->setToolTip(translated(model.toolTip()));
+    box->setToolTip(translated(model.toolTip));
     return box;
 }
 
@@ -221,7 +221,7 @@ void MainWindow::makeOptionBoxes(QWidget* client) {
 
 QAction* MainWindow::menuAction(const QString& caption) const {
     for (const auto& [action, item] : actions_) {
-        if (qt(item->caption()) == caption) return action;
+        if (qt(item->caption) == caption) return action;
     }
     return nullptr;
 }
@@ -237,14 +237,14 @@ void MainWindow::sync() {
     syncLabel(*binaryHeading_, form_.lbBinaryHeading);
     for (std::size_t i = 0; i < digitBoxes_.size(); ++i) {
         digitBoxes_[i]->setChecked(form_.chDigit[i].checked());
-        digitBoxes_[i]->setEnabled(form_.chDigit[i].enabled());
+        digitBoxes_[i]->setEnabled(form_.chDigit[i].enabled);
     }
     for (std::size_t i = 0; i < roundingBoxes_.size(); ++i) {
         roundingBoxes_[i]->setChecked(form_.chRnd[i].checked());
-        roundingBoxes_[i]->setEnabled(form_.chRnd[i].enabled());
+        roundingBoxes_[i]->setEnabled(form_.chRnd[i].enabled);
     }
     for (const auto& [action, item] : actions_)
-        action->setEnabled(item->enabled());
+        action->setEnabled(item->enabled);
 
     banner_->setGeometry(pixels(form_.pcButtons.geometry));
     QPalette blue = banner_->palette();
@@ -260,11 +260,11 @@ void MainWindow::sync() {
         const int needed = bannerText_->geometry().right() + 1 + bannerText_->y() * 2;
         if (needed > banner_->width()) banner_->resize(needed, banner_->height());
     }
-    if (form_.cmFlag.enabled() && !flagTimer_.isActive()) flagTimer_.start(form_.cmFlag.interval());
-    if (!form_.cmFlag.enabled()) flagTimer_.stop();
+    if (form_.cmFlag.enabled && !flagTimer_.isActive()) flagTimer_.start(form_.cmFlag.interval);
+    if (!form_.cmFlag.enabled) flagTimer_.stop();
 
     entry_->sync();
-    if (form_.txNum.hasFocus() && entry_->isVisible() && !entry_->hasFocus()) entry_->setFocus();
+    if (form_.txNum.focused && entry_->isVisible() && !entry_->hasFocus()) entry_->setFocus();
     entry_->raise();
     syncAccessibleNames();
     if (!form_.windowOpen && isVisible()) close();

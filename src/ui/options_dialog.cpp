@@ -72,9 +72,9 @@ QComboBox* OptionsDialog::makeList(const ComboBox& model, OptionsFocus id) {
     auto* list = new QComboBox(this);
     for (int i = 0; i < model.listCount(); ++i)
         list->addItem(translated(model.list(i)));
-    list->setGeometry(pixels(model.geometry()));
+    list->setGeometry(pixels(model.geometry));
     list->setFont(qt(model.font));
-    list->setToolTip(translated(model.toolTip()));
+    list->setToolTip(translated(model.toolTip));
     list->installEventFilter(this);
     connect(list, &QComboBox::activated, this, [this, id](int index) {
         if (syncing_) return;
@@ -191,7 +191,7 @@ void OptionsDialog::sync() {
         // A text set in code is never cut to the one typed character.
         box->setMaxLength(std::max<int>(1, static_cast<int>(text.size())));
         if (box->text() != text) box->setText(text);
-        box->setEnabled(model->enabled());
+        box->setEnabled(model->enabled);
         setBack(*box, model->back);
         if (model->selLength() > 0) {
             box->setSelection(model->selStart(), model->selLength());

@@ -41,7 +41,7 @@ TEST_F(FmMainTest, SetFieldOutsideTheFieldsChangesNothing) {
         EXPECT_EQ(form.txNum.text(), u"12");
         EXPECT_FALSE(form.state.entryStored);
         EXPECT_EQ(form.history.pos(), 1);
-        EXPECT_FALSE(form.mnuUndo.enabled());
+        EXPECT_FALSE(form.mnuUndo.enabled);
     }
 }
 
@@ -51,7 +51,7 @@ TEST_F(FmMainTest, LeavingAFieldStoresTheEntryWithTheFieldItWasTypedIn) {
     EXPECT_EQ(form.history.pos(), 2);
     EXPECT_EQ(form.history.entry(2).text, u"5");
     EXPECT_EQ(form.history.entry(2).field, 0);
-    EXPECT_TRUE(form.mnuUndo.enabled());
+    EXPECT_TRUE(form.mnuUndo.enabled);
 
     form.SetField(4, true, true, u"-");
     EXPECT_EQ(form.history.pos(), 2);
@@ -116,7 +116,7 @@ TEST_F(FmMainTest, PlacingTextWithoutReparsingKeepsTheDisplay) {
     form.SetField(0, true, false, u"  77 ");
     EXPECT_EQ(form.txNum.text(), u"77");
     EXPECT_FALSE(form.state.entryStored);
-    EXPECT_TRUE(form.txNum.enabled());
+    EXPECT_TRUE(form.txNum.enabled);
     EXPECT_EQ(form.lbNum[1].caption, u"0");
     form.txNum.moveCaretEnd();
     type(u"0");
@@ -136,7 +136,7 @@ TEST_F(FmMainTest, SixtyStoresKeepTheFiftyNewest) {
     for (int undo = 0; undo < 50; ++undo)
         form.mnuUndo.click();
     EXPECT_EQ(form.txNum.text(), u"n1");
-    EXPECT_FALSE(form.mnuUndo.enabled());
+    EXPECT_FALSE(form.mnuUndo.enabled);
 }
 
 TEST_F(FmMainTest, HandedBackMarksShowTheEntryAgainAndAreSavedAtOnce) {

@@ -272,9 +272,9 @@ private slots:
         start();
         velmor::FmMain& form = app_->mainForm();
         // One start in twenty shows it: draw until this one would.
-        for (int tries = 0; tries < 2000 && !form.cmFlag.enabled(); ++tries)
+        for (int tries = 0; tries < 2000 && !form.cmFlag.enabled; ++tries)
             form.ShowFlag();
-        QVERIFY(form.cmFlag.enabled());
+        QVERIFY(form.cmFlag.enabled);
         form.cmFlag.tick();
         app_->mainWindow().sync();
         QVERIFY(app_->mainWindow().banner()->isVisible());

@@ -228,10 +228,8 @@ private slots:
             QCOMPARE(window().roundingBox(i)->isChecked(),
                      form().chRnd[static_cast<std::size_t>(i)].checked());
         }
-        QCOMPARE(window().menuAction(QStringLiteral("&Undo"))->isEnabled(),
-                 form().mnuUndo.enabled());
-        QCOMPARE(window().menuAction(QStringLiteral("&Redo"))->isEnabled(),
-                 form().mnuRedo.enabled());
+        QCOMPARE(window().menuAction(QStringLiteral("&Undo"))->isEnabled(), form().mnuUndo.enabled);
+        QCOMPARE(window().menuAction(QStringLiteral("&Redo"))->isEnabled(), form().mnuRedo.enabled);
         QCOMPARE(window().banner()->isVisible(), form().pcButtons.visible);
         expectWholeTexts();
         QCOMPARE(window().numberLabel(0)->accessibleName(),
