@@ -71,8 +71,8 @@ Key virtualKey(const QKeyEvent& event) {
             key.character = event.text().at(0).unicode();
         }
     }
-    // With Ctrl or Alt held a key types nothing.
-    if ((key.modifiers & (kCtrlBit | kAltBit)) != 0) key.character = 0;
+    // Whether a key with Ctrl or Alt types anything is the core's rule
+    // (FmMain::deliverKey), not the view's.
     return key;
 }
 
