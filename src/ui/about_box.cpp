@@ -7,8 +7,8 @@
 
 #include "ui/accessibility.h"
 #include "ui/field_widgets.h"
+#include "ui/picture_icon_engine.h"
 #include "ui/qt_convert.h"
-#include "ui/svg_icon_engine.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
 
@@ -30,8 +30,7 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
 
     auto* logo = new QLabel(this);
     logo->setGeometry(pixels(form_.Image1.geometry));
-    logo->setPixmap(svgIcon(QStringLiteral(":/velmor/logo.svg"))
-                        .pixmap(logo->size(), logo->devicePixelRatioF()));
+    logo->setPixmap(pictureIcon(logoPicture()).pixmap(logo->size(), logo->devicePixelRatioF()));
     // Liberation Sans runs wider than the bitmap face the layout was drawn
     // for: a label keeps its place but grows to its text.
     const auto place = [this](const Label& model, bool isLink = false) {

@@ -6,8 +6,8 @@
 
 #include <utility>
 
+#include "ui/picture_icon_engine.h"
 #include "ui/qt_convert.h"
-#include "ui/svg_icon_engine.h"
 
 namespace velmor::ui {
 namespace {
@@ -36,7 +36,7 @@ void replace(QWidget& widget, Drawn& drawn, Drawn now) {
 }  // namespace
 
 BackgroundWidget::BackgroundWidget(QWidget* parent)
-    : QWidget(parent), picture_(svgIcon(QStringLiteral(":/velmor/background.svg"))) {
+    : QWidget(parent), picture_(pictureIcon(backgroundPicture())) {
     setAutoFillBackground(true);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, QColor(149, 174, 184));

@@ -7,8 +7,8 @@
 #include "shell/fm_about.h"
 #include "ui/accessibility.h"
 #include "ui/option_box.h"
+#include "ui/picture_icon_engine.h"
 #include "ui/qt_convert.h"
-#include "ui/svg_icon_engine.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
 
@@ -169,41 +169,32 @@ QWidget* MainWindow::makeOptionGroup(QWidget* client, std::span<const CheckBox> 
 }
 
 QToolButton* MainWindow::makeOptionBox(QWidget* group, const CheckBox& model,
-                                       const QString& picture, QSize pictureSize) {
+                                       const Picture& picture) {
     auto* box = new OptionBox(group);
     box->setCheckable(true);
     box->setFocusPolicy(Qt::NoFocus);
     const QRect geometry = pixels(model.geometry).translated(-group->pos());
-    box->setIcon(svgIcon(picture));
+    box->setIcon(pictureIcon(picture));
     box->setGeometry(geometry);
-    box->setIconSize(pictureSize);
+    box->setIconSize(picture.size);
     box->setToolTip(translated(model.toolTip));
     return box;
 }
 
 void MainWindow::makeOptionBoxes(QWidget* client) {
-    // The pictures' own sizes, as their SVG files give them.
-    constexpr QSize kDigitsPicture{44, 22};
-    constexpr QSize kRoundingPicture{22, 22};
     QWidget* digits = makeOptionGroup(client, form_.chDigit, tr("decimals"));
     QWidget* rounding = makeOptionGroup(client, form_.chRnd, tr("rounding"));
     for (int i = 0; i < FmMain::kDigitBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        digitBoxes_[at] =
-            makeOptionBox(digits, form_.chDigit[at], QStringLiteral(":/velmor/digits%1.svg").arg(i),
-                          kDigitsPicture);
+        digitBoxes_[at] = makeOptionBox(digits, form_.chDigit[at], decimalsPicture(i));
         connect(digitBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chDigit[at].click();
             sync();
         });
     }
-    const std::array<QString, FmMain::kRoundingBoxes> pictures{
-        QStringLiteral(":/velmor/round_up.svg"), QStringLiteral(":/velmor/round_half_up.svg"),
-        QStringLiteral(":/velmor/round_down.svg")};
     for (int i = 0; i < FmMain::kRoundingBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        roundingBoxes_[at] =
-            makeOptionBox(rounding, form_.chRnd[at], pictures[at], kRoundingPicture);
+        roundingBoxes_[at] = makeOptionBox(rounding, form_.chRnd[at], roundingPicture(i));
         connect(roundingBoxes_[at], &QToolButton::clicked, this, [this, at] {
             form_.chRnd[at].click();
             sync();

@@ -13,6 +13,7 @@
 #include "ui/background_widget.h"
 #include "ui/entry_box.h"
 #include "ui/field_widgets.h"
+#include "ui/pictures.h"
 
 namespace velmor::ui {
 
@@ -52,8 +53,7 @@ private:
     void makeFields(QWidget* client);
     void makeOptionBoxes(QWidget* client);
     QWidget* makeOptionGroup(QWidget* client, std::span<const CheckBox> boxes, const QString& name);
-    QToolButton* makeOptionBox(QWidget* group, const CheckBox& model, const QString& picture,
-                               QSize pictureSize);
+    QToolButton* makeOptionBox(QWidget* group, const CheckBox& model, const Picture& picture);
     void syncAccessibleNames();
 
     FmMain& form_;

@@ -4,7 +4,7 @@
 # manager (openbox), and runs the installed program as an ordinary user with
 # a fresh home, driving it with real X key events and reading what a user
 # would notice: where the window comes back, what the settings file keeps,
-# captions and window class, the clipboard, screenshots in light and dark
+# captions, window class and icon, the clipboard, screenshots in light and dark
 # themes and at scale 2 (into BUILD/artifacts/desktop).
 #
 # Usage: desktop_suite.sh BUILD_FOLDER
@@ -286,8 +286,8 @@ portable_copies_fall_back_to_the_users_folder() {
         fail "the settings did not go to the user's folder"
 }
 
-captions_and_window_class_match_the_launcher() {
-    local home class dialog
+captions_class_and_icon_match_the_launcher() {
+    local home class icon size dialog
     new_home home
     launch user "$home" "$velmor" || return 1
     [[ $(xprop -id "$window" _NET_WM_NAME) == '_NET_WM_NAME(UTF8_STRING) = " Velmor v2.01"' ]] ||
@@ -296,6 +296,12 @@ captions_and_window_class_match_the_launcher() {
     [[ $class == '"velmor", "velmor"' ]] || fail "WM_CLASS $class" || return 1
     grep -qx "StartupWMClass=velmor" "$prefix/share/applications/org.velmor.Velmor.desktop" ||
         fail "the desktop file does not name the window's class" || return 1
+    # Taskbars and window lists take the icon from the window: the sizes
+    # drawn for small panels and two larger ones.
+    icon=$(xprop -id "$window" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)')
+    for size in 16 24 32 48 64 128; do
+        grep -qx "Icon ($size x $size)" <<<"$icon" || fail "no $size pixel window icon" || return 1
+    done
     keys alt+o
     wait_for 5 xdotool search --all --onlyvisible --pid "$pid" --name '^ Config$' ||
         fail "no dialog captioned ' Config'" || return 1
@@ -405,7 +411,7 @@ check "typed entry, field, marks and rounding come back" typed_entry_field_marks
 check "signals from the desktop save the settings" signals_from_the_desktop_save_the_settings
 check "the installed program never writes beside itself" the_installed_program_never_writes_beside_itself
 check "portable copies fall back to the user's folder" portable_copies_fall_back_to_the_users_folder
-check "captions and window class match the launcher" captions_and_window_class_match_the_launcher
+check "captions, class and icon match the launcher" captions_class_and_icon_match_the_launcher
 check "space types the French separator" space_types_the_french_separator
 check "a dark theme leaves Velmor's windows as they are" a_dark_theme_leaves_velmors_windows_as_they_are
 check "scale 2 draws everything twice as large" scale_two_draws_everything_twice_as_large

@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QStandardPaths>
-#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -272,25 +271,48 @@ private slots:
         QVERIFY(greyed != picture.pixmap(QSize(44, 22), 1.0).toImage());
     }
 
-    void theWindowIconUsesTheSizesDrawnForSmallPanels() {
-        const auto drawn = [](const QString& resource, int size) {
-            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            QSvgRenderer(resource).render(&painter);
-            return image;
-        };
+    void optionPicturesSitCentredInsideTheirBoxes() {
+        std::vector<QToolButton*> boxes;
+        for (int i = 0; i < FmMain::kDigitBoxes; ++i)
+            boxes.push_back(window().digitBox(i));
+        for (int i = 0; i < FmMain::kRoundingBoxes; ++i)
+            boxes.push_back(window().roundingBox(i));
+        for (QToolButton* box : boxes) {
+            const QImage picture = box->icon().pixmap(box->iconSize(), 2.0).toImage();
+            QRect inked;
+            for (int y = 0; y < picture.height(); ++y) {
+                for (int x = 0; x < picture.width(); ++x)
+                    if (qAlpha(picture.pixel(x, y)) > 0) inked |= QRect(x, y, 1, 1);
+            }
+            QVERIFY2(QRect(QPoint(1, 1), picture.size() - QSize(2, 2)).contains(inked),
+                     qPrintable(box->toolTip()));
+            QVERIFY2(qAbs(inked.left() - (picture.width() - 1 - inked.right())) <= 1,
+                     qPrintable(box->toolTip()));
+        }
+    }
+
+    void theWindowIconOffersTheSizesDrawnForSmallPanels() {
         const QIcon icon = window().windowIcon();
         const auto shown = [&](int size) {
             return icon.pixmap(QSize(size, size), 1.0)
                 .toImage()
                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
         };
-        QCOMPARE(shown(16), drawn(QStringLiteral(":/velmor/icon-16.svg"), 16));
-        QCOMPARE(shown(24), drawn(QStringLiteral(":/velmor/icon-24.svg"), 24));
-        QCOMPARE(shown(20), drawn(QStringLiteral(":/velmor/icon-24.svg"), 20));
-        QVERIFY(shown(16) != drawn(QStringLiteral(":/velmor/icon.svg"), 16));
-        QCOMPARE(shown(64), drawn(QStringLiteral(":/velmor/icon.svg"), 64));
+        for (int size : {16, 24, 32, 48, 64, 128}) {
+            QVERIFY(icon.availableSizes().contains(QSize(size, size)));
+            QCOMPARE(shown(size).size(), QSize(size, size));
+            QVERIFY(inkedPixels(shown(size)) > size * size / 2);
+        }
+        // The small sizes are drawn on the pixel grid, not the large picture
+        // shrunk: their frame's left edge is solid navy.
+        const auto solidEdge = [](const QImage& image) {
+            const int middle = image.height() / 2;
+            return image.pixel(0, middle) == qRgb(0, 0, 128) ||
+                   image.pixel(1, middle) == qRgb(0, 0, 128);
+        };
+        for (int size : {16, 24, 32, 48})
+            QVERIFY(solidEdge(shown(size)));
+        QVERIFY(!solidEdge(icon.pixmap(QSize(128, 128)).toImage().scaled(16, 16)));
     }
 
     void theMenuBarsOverflowArrowIsDrawn() {
