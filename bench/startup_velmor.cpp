@@ -11,12 +11,12 @@
 
 #include "startup_probe.h"
 #include "ui/velmor_application.h"
-#include "ui/velmor_style.h"
 
 int main(int argc, char** argv) {
+    std::jthread fontConfiguration = velmor::ui::loadFontConfiguration();
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("velmor"));
-    velmor::ui::useVelmorLook();
+    fontConfiguration.join();
+    velmor::ui::prepareApplication(app);
     QStandardPaths::setTestModeEnabled(true);
     std::optional<QTemporaryDir> temporary;
     if (argc < 2) temporary.emplace();

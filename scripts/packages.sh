@@ -1,6 +1,6 @@
 # The Debian packages Velmor needs, sourced by the scripts beside it.
 # shellcheck shell=bash
-build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev qt6-base-dev qt6-svg-dev
+build_packages=(cmake ninja-build g++ libgtest-dev libbenchmark-dev libfontconfig-dev qt6-base-dev qt6-svg-dev
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation)
 # Building and checking the Debian package: dpkg-buildpackage, debhelper,
 # lintian, and hardening-check from devscripts.

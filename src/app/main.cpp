@@ -2,21 +2,13 @@
 #include <QApplication>
 
 #include "ui/termination_signals.h"
-#include "ui/translations.h"
 #include "ui/velmor_application.h"
-#include "ui/velmor_style.h"
 
 int main(int argc, char** argv) {
+    std::jthread fontConfiguration = velmor::ui::loadFontConfiguration();
     QApplication app(argc, argv);
-    // Also names the user's settings folder: XDG_CONFIG_HOME/velmor.
-    QApplication::setApplicationName(QStringLiteral("velmor"));
-    // Names the window for docks and taskbars: its Wayland app_id matches the
-    // desktop file's name; on X11 its WM_CLASS "velmor" matches the desktop
-    // file's StartupWMClass. No display name: Qt would append it to every
-    // window's caption.
-    QApplication::setDesktopFileName(QStringLiteral("org.velmor.Velmor"));
-    velmor::ui::useVelmorLook();
-    velmor::ui::installTranslations(app);
+    fontConfiguration.join();
+    velmor::ui::prepareApplication(app);
 
     velmor::ui::VelmorApplication velmor(QCoreApplication::applicationDirPath().toStdU16String());
     velmor.start();

@@ -1,11 +1,31 @@
 #include "ui/velmor_application.h"
 
-#include <QGuiApplication>
+#include <fontconfig/fontconfig.h>
+
+#include <QApplication>
 
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
+#include "ui/translations.h"
+#include "ui/velmor_style.h"
 
 namespace velmor::ui {
+
+std::jthread loadFontConfiguration() {
+    return std::jthread([] { FcInit(); });
+}
+
+void prepareApplication(QApplication& app) {
+    // Also names the user's settings folder: XDG_CONFIG_HOME/velmor.
+    QApplication::setApplicationName(QStringLiteral("velmor"));
+    // Names the window for docks and taskbars: its Wayland app_id matches the
+    // desktop file's name; on X11 its WM_CLASS "velmor" matches the desktop
+    // file's StartupWMClass. No display name: Qt would append it to every
+    // window's caption.
+    QApplication::setDesktopFileName(QStringLiteral("org.velmor.Velmor"));
+    useVelmorLook();
+    installTranslations(app);
+}
 
 VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
     : platform_(std::move(programFolder)) {

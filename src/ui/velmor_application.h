@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <thread>
 
 #include "options/fm_options.h"
 #include "shell/fm_main.h"
@@ -9,7 +10,20 @@
 #include "ui/main_window.h"
 #include "ui/qt_platform.h"
 
+class QApplication;
+
 namespace velmor::ui {
+
+// Loads the system's font configuration, fontconfig's files and caches and
+// the larger part of what the first text measured costs, on a thread of its
+// own. Made before the QApplication, it runs while Qt loads its platform
+// plugin and connects to the display; joined once the QApplication exists,
+// before any text is measured, Qt's font database finds it loaded.
+[[nodiscard]] std::jthread loadFontConfiguration();
+
+// What Velmor sets up once its QApplication exists, before any window is
+// made: its names, look and translations.
+void prepareApplication(QApplication& app);
 
 // Velmor on the desktop: the core's windows, their views, and the platform
 // they run on. The options dialog's logic is made at its first opening and
