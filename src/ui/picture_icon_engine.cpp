@@ -56,14 +56,12 @@ QIcon velmorIcon() {
     // One file of raw pixels for each size, named by its size in pixels.
     const QDir folder(QStringLiteral(":/velmor/icon"));
     for (const QString& name : folder.entryList()) {
-        const QResource pixels(folder.filePath(name));
+        const QByteArray pixels = QResource(folder.filePath(name)).uncompressedData();
         const int size = QFileInfo(name).baseName().toInt();
-        if (pixels.compressionAlgorithm() != QResource::NoCompression ||
-            pixels.size() != qint64(size) * size * 4) {
-            continue;
-        }
-        icon.addPixmap(QPixmap::fromImage(
-            QImage(pixels.data(), size, size, QImage::Format_RGBA8888_Premultiplied)));
+        if (pixels.size() != qsizetype(size) * size * 4) continue;
+        icon.addPixmap(
+            QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.constData()), size,
+                                      size, QImage::Format_RGBA8888_Premultiplied)));
     }
     return icon;
 }
