@@ -5,20 +5,18 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <functional>
 #include <memory>
 
+#include "started_velmor.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
-#include "ui/velmor_application.h"
 #include "while_modal.h"
 
 using velmor::ui::AboutBox;
 using velmor::ui::OptionsDialog;
-using velmor::ui::VelmorApplication;
 
 namespace {
 
@@ -40,27 +38,21 @@ class AccessibilityTest : public QObject {
     Q_OBJECT
 
 private:
-    velmor::ui::MainWindow& window() { return app_->mainWindow(); }
+    velmor::ui::MainWindow& window() { return velmor_->app.mainWindow(); }
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<VelmorApplication> app_;
+    std::unique_ptr<StartedVelmor> velmor_;
 
 private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
-        app_->start();
+        velmor_ = std::make_unique<StartedVelmor>();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
         // 1536 B in the kibibyte field: 1.5 KiB, and 1.536 kB shown as 1.5.
         QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
     }
 
-    void cleanup() {
-        app_.reset();
-        folder_.reset();
-    }
+    void cleanup() { velmor_.reset(); }
 
     void eachFieldIsOneObjectWithItsUnitValueAndRounding() {
         QAccessibleInterface* panel = accessible(window().centralWidget());
@@ -126,7 +118,7 @@ private slots:
 
     void theAboutBoxsLinkIsReachedAndOpenedByTheKeyboard() {
         QUrl opened;
-        app_->platform().openUrl = [&](const QUrl& url) { opened = url; };
+        velmor_->app.platform().openUrl = [&](const QUrl& url) { opened = url; };
         whileModal<AboutBox>([&] { window().menuAction(QStringLiteral("&About"))->trigger(); },
                              [&](AboutBox& box) {
                                  // OK comes first, so that Enter stays OK's; Tab goes on to

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QStyleOptionComboBox>
-#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
@@ -18,17 +17,16 @@
 #include <functional>
 #include <memory>
 
+#include "started_velmor.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_convert.h"
 #include "ui/translations.h"
-#include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
 #include "while_modal.h"
 
 using velmor::ui::AboutBox;
 using velmor::ui::OptionsDialog;
-using velmor::ui::VelmorApplication;
 
 namespace {
 
@@ -197,15 +195,12 @@ private:
         useLanguage(QTest::currentDataTag() != nullptr
                         ? QString::fromLatin1(QTest::currentDataTag())
                         : QString());
-        folder_ = std::make_unique<QTemporaryDir>();
-        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
-        app_->start();
-        QVERIFY(QTest::qWaitForWindowExposed(&app_->mainWindow()));
-        QTest::keyClicks(app_->mainWindow().entryBox(), QStringLiteral("1536"));
+        velmor_ = std::make_unique<StartedVelmor>();
+        QVERIFY(QTest::qWaitForWindowExposed(&velmor_->app.mainWindow()));
+        QTest::keyClicks(velmor_->app.mainWindow().entryBox(), QStringLiteral("1536"));
     }
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<VelmorApplication> app_;
+    std::unique_ptr<StartedVelmor> velmor_;
 
 private slots:
     void initTestCase() {
@@ -215,23 +210,20 @@ private slots:
         QApplication::setPalette(darkPalette());
     }
 
-    void cleanup() {
-        app_.reset();
-        folder_.reset();
-    }
+    void cleanup() { velmor_.reset(); }
 
     void everyTextReadsUnderADarkSystemPalette_data() { addLanguages(); }
     void everyTextReadsUnderADarkSystemPalette() {
         start();
-        expectReadableTexts(app_->mainWindow());
+        expectReadableTexts(velmor_->app.mainWindow());
         whileModal<OptionsDialog>(
-            [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&] { velmor_->app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
             [&](OptionsDialog& dialog) {
                 expectReadableTexts(dialog);
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
         whileModal<AboutBox>(
-            [&] { app_->mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
+            [&] { velmor_->app.mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
             [&](AboutBox& box) {
                 expectReadableTexts(box);
                 QTest::keyClick(&box, Qt::Key_Escape);
@@ -241,9 +233,9 @@ private slots:
     void everyTextShowsWholeInItsPlace_data() { addLanguages(); }
     void everyTextShowsWholeInItsPlace() {
         start();
-        expectWholeTexts(app_->mainWindow());
+        expectWholeTexts(velmor_->app.mainWindow());
         whileModal<OptionsDialog>(
-            [&] { app_->mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
+            [&] { velmor_->app.mainWindow().menuAction(QStringLiteral("C&onfig"))->trigger(); },
             [&](OptionsDialog& dialog) {
                 const int right = dialog.sample()->geometry().right();
                 // A wide typed mark widens the sample to the left only.
@@ -256,7 +248,7 @@ private slots:
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             });
         whileModal<AboutBox>(
-            [&] { app_->mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
+            [&] { velmor_->app.mainWindow().menuAction(QStringLiteral("&About"))->trigger(); },
             [&](AboutBox& box) {
                 expectWholeTexts(box);
                 const auto* description = box.findChild<QLabel*>(QStringLiteral("description"));
@@ -270,17 +262,17 @@ private slots:
     void theBannerShowsItsGreetingWhole_data() { addLanguages(); }
     void theBannerShowsItsGreetingWhole() {
         start();
-        velmor::FmMain& form = app_->mainForm();
+        velmor::FmMain& form = velmor_->app.mainForm();
         // One start in twenty shows it: draw until this one would.
         for (int tries = 0; tries < 2000 && !form.cmFlag.enabled; ++tries)
             form.ShowFlag();
         QVERIFY(form.cmFlag.enabled);
         form.cmFlag.tick();
-        app_->mainWindow().sync();
-        QVERIFY(app_->mainWindow().banner()->isVisible());
-        QCOMPARE(app_->mainWindow().bannerText()->text(),
+        velmor_->app.mainWindow().sync();
+        QVERIFY(velmor_->app.mainWindow().banner()->isVisible());
+        QCOMPARE(velmor_->app.mainWindow().bannerText()->text(),
                  velmor::ui::translated(u"Welcome aboard"));
-        expectWholeTexts(app_->mainWindow());
+        expectWholeTexts(velmor_->app.mainWindow());
     }
 
     void menuMnemonicsLeaveTheKeyMapAlone_data() { addLanguages(); }
@@ -290,7 +282,7 @@ private slots:
         // key map, so no menu of the bar may take one.
         const QString keyMapLetters = QStringLiteral("BKMGTXYZ");
         QSet<QChar> onTheBar;
-        for (const QAction* action : app_->mainWindow().menuBar()->actions()) {
+        for (const QAction* action : velmor_->app.mainWindow().menuBar()->actions()) {
             const QChar letter = mnemonic(action->text());
             QVERIFY2(
                 !letter.isNull() && !keyMapLetters.contains(letter) && !onTheBar.contains(letter),
@@ -309,7 +301,7 @@ private slots:
 
     void theCheckedOptionBoxStandsOut() {
         start();
-        velmor::ui::MainWindow& window = app_->mainWindow();
+        velmor::ui::MainWindow& window = velmor_->app.mainWindow();
         QVERIFY(window.digitBox(1)->isChecked() && !window.digitBox(2)->isChecked());
         const QImage checked = window.digitBox(1)->grab().toImage();
         const QImage unchecked = window.digitBox(2)->grab().toImage();

@@ -5,31 +5,29 @@
 #include <QDir>
 #include <QPainter>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
 #include <memory>
 
+#include "started_velmor.h"
 #include "ui/qt_convert.h"
 #include "ui/termination_signals.h"
-#include "ui/velmor_application.h"
 #include "ui/velmor_style.h"
 
 using velmor::FmMain;
 using velmor::ui::BackgroundWidget;
 using velmor::ui::pixels;
 using velmor::ui::qt;
-using velmor::ui::VelmorApplication;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private:
-    FmMain& form() { return app_->mainForm(); }
-    velmor::ui::MainWindow& window() { return app_->mainWindow(); }
+    FmMain& form() { return velmor_->app.mainForm(); }
+    velmor::ui::MainWindow& window() { return velmor_->app.mainWindow(); }
     QLineEdit* entry() { return window().entryBox(); }
-    QString settingsFile() const { return folder_->filePath(QStringLiteral("config.ini")); }
+    QString settingsFile() const { return velmor_->folder.filePath(QStringLiteral("config.ini")); }
 
     // Every text shows whole, in the font it is drawn with.
     void expectWholeTexts() {
@@ -57,8 +55,7 @@ private:
         return inked;
     }
 
-    std::unique_ptr<QTemporaryDir> folder_;
-    std::unique_ptr<VelmorApplication> app_;
+    std::unique_ptr<StartedVelmor> velmor_;
 
 private slots:
     void initTestCase() {
@@ -67,16 +64,11 @@ private slots:
     }
 
     void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        app_ = std::make_unique<VelmorApplication>(folder_->path().toStdU16String());
-        app_->start();
+        velmor_ = std::make_unique<StartedVelmor>();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
 
-    void cleanup() {
-        app_.reset();
-        folder_.reset();
-    }
+    void cleanup() { velmor_.reset(); }
 
     void typedDigitsShowInEveryField() {
         QTest::keyClicks(entry(), QStringLiteral("1536"));
