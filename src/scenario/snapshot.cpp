@@ -48,17 +48,20 @@ std::string entryLine(const TextBox& box) {
            " height=" + std::to_string(at.height);
 }
 
+// A label's line: its tag (name, and index in an array), caption and
+// visibility.
+std::string labelLine(const std::string& tag, const Label& label) {
+    return tag + " caption=" + quote(label.caption) + " visible=" + flag(label.visible);
+}
+
 void addFieldLines(const FmMain& main, std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const std::string index = " " + std::to_string(i);
         lines.push_back("shNum" + index + " visible=" + flag(main.shNum[i].visible));
-        for (const auto& [name, label] :
-             {std::pair{"lbNum", &main.lbNum[i]}, std::pair{"lbDec", &main.lbDec[i]},
-              std::pair{"lbSign", &main.lbSign[i]}}) {
-            lines.push_back(name + index + " caption=" + quote(label->caption) +
-                            " visible=" + flag(label->visible));
-        }
-        lines.push_back("lbUnit" + index + " caption=" + quote(main.lbUnit[i].caption));
+        lines.push_back(labelLine("lbNum" + index, main.lbNum[i]));
+        lines.push_back(labelLine("lbDec" + index, main.lbDec[i]));
+        lines.push_back(labelLine("lbSign" + index, main.lbSign[i]));
+        lines.push_back(labelLine("lbUnit" + index, main.lbUnit[i]));
     }
 }
 
@@ -89,8 +92,12 @@ void addMainWindowLines(const FmMain& main, std::vector<std::string>& lines) {
         lines.push_back("hist " + std::to_string(k) + " field=" + std::to_string(entry.field) +
                         " text=" + quote(entry.text));
     }
+    lines.push_back(labelLine("lbDecimalHeading", main.lbDecimalHeading));
+    lines.push_back(labelLine("lbBinaryHeading", main.lbBinaryHeading));
+    for (std::size_t k = 0; k < main.llHot.size(); ++k)
+        lines.push_back(labelLine("llHot " + std::to_string(k), main.llHot[k]));
     lines.push_back("pcButtons visible=" + flag(main.pcButtons.visible));
-    lines.push_back("lbMark caption=" + quote(main.lbMark.caption));
+    lines.push_back(labelLine("lbMark", main.lbMark));
     lines.push_back("cmFlag enabled=" + flag(main.cmFlag.enabled) +
                     " tag=" + quote(main.cmFlag.tag));
 }
@@ -156,7 +163,9 @@ void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
         lines.push_back(std::string("tx") + name + " text=" + quote(box->text()) +
                         " enabled=" + flag(box->enabled) + " back=" + colour(box->back));
     }
-    lines.push_back("lbSample caption=" + quote(dialog.lbSample.caption));
+    lines.push_back(labelLine("Label1", dialog.Label1));
+    lines.push_back(labelLine("Label2", dialog.Label2));
+    lines.push_back(labelLine("lbSample", dialog.lbSample));
     lines.push_back("cmOptExit enabled=" + flag(dialog.cmOptExit.enabled));
 }
 
@@ -172,8 +181,15 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
     if (options && options->isOpen()) addOptionsLines(*options, lines);
     if (about && about->isOpen()) {
         lines.push_back("fmAbout caption=" + quote(about->caption));
-        lines.push_back("lblTitle caption=" + quote(about->lblTitle.caption));
-        lines.push_back("lblVersion caption=" + quote(about->lblVersion.caption));
+        for (const auto& [name, label] :
+             {std::pair{"Image1", &about->Image1}, std::pair{"Label1", &about->Label1},
+              std::pair{"lblTitle", &about->lblTitle}, std::pair{"lblVersion", &about->lblVersion},
+              std::pair{"lblDescription", &about->lblDescription},
+              std::pair{"Line1 0", &about->Line1[0]}, std::pair{"Line1 1", &about->Line1[1]},
+              std::pair{"lblDisclaimer", &about->lblDisclaimer},
+              std::pair{"Label3", &about->Label3}, std::pair{"lblLink", &about->lblLink},
+              std::pair{"Label5", &about->Label5}})
+            lines.push_back(labelLine(name, *label));
     }
     lines.push_back("pending dec=" + quote(pending.pendDecMark) +
                     " ths=" + quote(pending.pendThsSep));

@@ -164,6 +164,10 @@ private:
     int readTop_ = 0;
 };
 
+// What Help > Guide opens: Velmor.chm beside the program when it is there,
+// else the HTML guide in the first of the user's languages it exists in.
+std::filesystem::path guideTarget(const Platform& platform);
+
 // Looks of the entry box.
 inline constexpr Rgb kEntryValid{255, 255, 192};
 inline constexpr Rgb kEntryInvalid{255, 192, 192};

