@@ -172,17 +172,55 @@ TEST(SettingsText, ReadsAWindows1252FileAndAUtf8File) {
     EXPECT_EQ(detectEncoding("t\r\n0,0\r\n"), Encoding::Ascii);
 }
 
-TEST(TextEncoding, RoundTripsWhatEachEncodingHolds) {
+TEST(TextEncoding, Windows1252HoldsItsOwnCharactersOnly) {
     const std::u16string western = u"\u20AC\u2022\u00B7\u00A0\u00FF\u0081";
     EXPECT_EQ(decodeWindows1252(encodeWindows1252(western).value()), western);
     EXPECT_FALSE(encodeWindows1252(u"\u202F").has_value());
-    const std::u16string wide = u"\u202F\U0001F600\u00E9";
-    EXPECT_EQ(decodeUtf8(encodeUtf8(wide)), wide);
-    EXPECT_EQ(decodeUtf8("a\xFF\xC0\xAF"
-                         "b"),
-              u"a\uFFFD\uFFFD\uFFFDb");
-    EXPECT_EQ(encodeUtf8(u"\xD800"), "\xEF\xBF\xBD");
 }
+
+// Each UTF-8 length at both of its ends, surrogate pairs both ways, and what
+// is no character: written and read as U+FFFD.
+struct Utf8Case {
+    const char* what;
+    std::u16string text;
+    std::string bytes;
+    bool bothWays;  // else only text -> bytes, or with an empty text only bytes -> U+FFFD each
+};
+
+void PrintTo(const Utf8Case& c, std::ostream* os) {
+    *os << c.what;
+}
+
+class Utf8Test : public ::testing::TestWithParam<Utf8Case> {};
+
+TEST_P(Utf8Test, EncodesAndDecodesEveryLength) {
+    const Utf8Case& c = GetParam();
+    if (c.text.empty()) {
+        EXPECT_EQ(decodeUtf8(c.bytes), std::u16string(c.bytes.size(), u'\uFFFD'));
+        EXPECT_EQ(detectEncoding(c.bytes), Encoding::Windows1252);
+        return;
+    }
+    EXPECT_EQ(encodeUtf8(c.text), c.bytes);
+    if (!c.bothWays) return;
+    EXPECT_EQ(decodeUtf8(c.bytes), c.text);
+    EXPECT_EQ(detectEncoding(c.bytes), c.bytes[0] & 0x80 ? Encoding::Utf8 : Encoding::Ascii);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, Utf8Test,
+    ::testing::Values(Utf8Case{"one byte", u"\u007F", "\x7F", true},
+                      Utf8Case{"two bytes", u"\u0080\u07FF", "\xC2\x80\xDF\xBF", true},
+                      Utf8Case{"three bytes", u"\u0800\uFFFF", "\xE0\xA0\x80\xEF\xBF\xBF", true},
+                      Utf8Case{"the first surrogate pair", u"\U00010000", "\xF0\x90\x80\x80", true},
+                      Utf8Case{"the last character", u"\U0010FFFF", "\xF4\x8F\xBF\xBF", true},
+                      Utf8Case{"a lone high surrogate", u"\xD800x", "\xEF\xBF\xBDx", false},
+                      Utf8Case{"a lone low surrogate", u"\xDFFF", "\xEF\xBF\xBD", false},
+                      Utf8Case{"a high surrogate at the end", u"a\xDBFF", "a\xEF\xBF\xBD", false},
+                      Utf8Case{"bytes that begin nothing", u"", "\xFF\xC1\xBF", false},
+                      Utf8Case{"an overlong form", u"", "\xE0\x9F\xBF", false},
+                      Utf8Case{"an encoded surrogate", u"", "\xED\xA0\x80", false},
+                      Utf8Case{"beyond U+10FFFF", u"", "\xF4\x90\x80\x80", false},
+                      Utf8Case{"a character cut short", u"", "\xE2\x82", false}));
 
 TEST(TextEncoding, JudgesATextCutShortOnWholeCharacters) {
     // Characters of one, two, three, four and one bytes.
