@@ -1,5 +1,6 @@
 #include "scenario/snapshot.h"
 
+#include <array>
 #include <tuple>
 
 #include "input/number_text.h"
@@ -135,21 +136,9 @@ void addConfigLines(const test_support::ScriptedPlatform& platform,
 }
 
 const char* focusName(OptionsFocus focus) {
-    switch (focus) {
-        case OptionsFocus::cbDec:
-            return "cbDec";
-        case OptionsFocus::txDec:
-            return "txDec";
-        case OptionsFocus::cbThs:
-            return "cbThs";
-        case OptionsFocus::txThs:
-            return "txThs";
-        case OptionsFocus::cmOptExit:
-            return "cmOptExit";
-        case OptionsFocus::cmOptCancel:
-            return "cmOptCancel";
-    }
-    return "";
+    constexpr std::array<const char*, 6> kNames{"cbDec", "txDec",     "cbThs",
+                                                "txThs", "cmOptExit", "cmOptCancel"};
+    return kNames[static_cast<std::size_t>(focus)];
 }
 
 void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
