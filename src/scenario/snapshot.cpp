@@ -49,10 +49,11 @@ std::string entryLine(const TextBox& box) {
            " height=" + std::to_string(at.height);
 }
 
-// A label's line: its tag (name, and index in an array), caption and
-// visibility.
+// A label's line: its tag (name, and index in an array), caption,
+// visibility and colour.
 std::string labelLine(const std::string& tag, const Label& label) {
-    return tag + " caption=" + quote(label.caption) + " visible=" + flag(label.visible);
+    return tag + " caption=" + quote(label.caption) + " visible=" + flag(label.visible) +
+           " fore=" + colour(label.fore);
 }
 
 void addFieldLines(const FmMain& main, std::vector<std::string>& lines) {
