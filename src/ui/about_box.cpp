@@ -29,6 +29,7 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     setModal(true);
 
     auto* logo = new QLabel(this);
+    markAsShowing(*logo, &form_.Image1);
     logo->setGeometry(pixels(form_.Image1.geometry));
     logo->setPixmap(pictureIcon(logoPicture()).pixmap(logo->size(), logo->devicePixelRatioF()));
     // Liberation Sans runs wider than the bitmap face the layout was drawn
@@ -63,6 +64,7 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     for (const Label& line : form_.Line1) {
         auto* rule = new QWidget(this);
         rule->setObjectName(QStringLiteral("rule"));
+        markAsShowing(*rule, &line);
         const QRect at = pixels(line.geometry);
         rule->setGeometry(at.x(), at.y(), at.width(), 1);  // a one-pixel line
         rule->setAutoFillBackground(true);

@@ -25,9 +25,16 @@ bool EntryBox::event(QEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-    // The box's own editing (caret moves, Delete, Backspace...) is Qt's.
-    if (form_.deliverKey(virtualKey(*event)) == KeyOutcome::LeftToTheBox)
-        QLineEdit::keyPressEvent(event);
+    // The box's own editing (caret moves, Delete, Backspace, its shortcuts)
+    // is Qt's, but what a key types is the core's alone: the box gets the
+    // key without its text, so that a key the core left to it, a letter
+    // held with Alt or Ctrl among them, types nothing.
+    if (form_.deliverKey(virtualKey(*event)) == KeyOutcome::LeftToTheBox) {
+        QKeyEvent editing(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
+                          event->nativeVirtualKey(), event->nativeModifiers(), QString(),
+                          event->isAutoRepeat(), event->count(), event->device());
+        QLineEdit::keyPressEvent(&editing);
+    }
     event->accept();
     emit handled();
 }

@@ -7,7 +7,24 @@
 
 namespace velmor::ui {
 
+namespace {
+constexpr const char* kModelProperty = "velmorModel";
+}  // namespace
+
+void markAsShowing(QWidget& widget, const void* model) {
+    widget.setProperty(kModelProperty, QVariant::fromValue(reinterpret_cast<quintptr>(model)));
+}
+
+QWidget* widgetShowing(const QWidget& window, const void* model) {
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        if (widget->property(kModelProperty).value<quintptr>() == reinterpret_cast<quintptr>(model))
+            return widget;
+    }
+    return nullptr;
+}
+
 void syncLabel(QLabel& widget, const Label& model) {
+    markAsShowing(widget, &model);
     const QString caption = translated(model.caption);
     if (widget.text() != caption) widget.setText(caption);
     // The font first: a label without a width is sized to its text.

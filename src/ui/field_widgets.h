@@ -22,6 +22,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 };
 
+// Notes on a widget the control model it shows, so that the widget of a
+// model can be found again by whatever walks a window.
+void markAsShowing(QWidget& widget, const void* model);
+QWidget* widgetShowing(const QWidget& window, const void* model);
+
 // Copies a passive label model into a QLabel, its texts in the user's
 // language.
 void syncLabel(QLabel& widget, const Label& model);

@@ -80,6 +80,7 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
     makeOptionBoxes(client);
 
     banner_ = new QWidget(client);
+    markAsShowing(*banner_, &form_.pcButtons);
     banner_->setAutoFillBackground(true);
     bannerText_ = new QLabel(banner_);
 

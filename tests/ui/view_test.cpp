@@ -1,0 +1,376 @@
+// The Qt view over the core: every control model of the three windows shows
+// in the widget made from it, every widget event reaches the core, and what
+// only real widgets do (the system clipboard, the focus, the pictures, the
+// termination signal, the screen reader's tree).
+#include <QAccessible>
+#include <QClipboard>
+#include <QMenuBar>
+
+#include <csignal>
+#include <memory>
+
+#include "test_support/scripted_platform.h"
+#include "ui/about_box.h"
+#include "ui/options_dialog.h"
+#include "ui/qt_convert.h"
+#include "ui/termination_signals.h"
+#include "ui/translations.h"
+#include "velmor_under_test.h"
+
+using namespace velmor;
+using namespace velmor::ui;
+
+namespace {
+
+QByteArray name(const QWidget* widget) {
+    return QByteArray(widget->metaObject()->className()) + " " + widget->toolTip().toUtf8() +
+           (qobject_cast<const QLabel*>(widget) ? qobject_cast<const QLabel*>(widget)->text()
+                                                : QString())
+               .toUtf8();
+}
+
+void expectFont(const QWidget* widget, const Font& model) {
+    const QFont font = qt(model);
+    QVERIFY2(widget->font().family() == font.family() &&
+                 widget->font().pointSizeF() == font.pointSizeF() &&
+                 widget->font().bold() == font.bold(),
+             name(widget));
+}
+
+// A widget stands where its model says: exactly, or grown sideways to hold
+// its text, keeping its top, its height and at least one of its edges or
+// following the text before it within its model's span.
+void expectPlace(const QWidget* widget, const Rect& model, QWidget* window) {
+    const QRect at = pixels(model);
+    // Inside the model that holds it, if any, else inside the window.
+    QWidget* holder = widget->parentWidget();
+    while (holder != window && !holder->property("velmorModel").isValid())
+        holder = holder->parentWidget();
+    const QRect is(widget->mapTo(holder, QPoint(0, 0)), widget->size());
+    QVERIFY2(is.top() == at.top(), name(widget));
+    if (model.width == 0) {
+        QVERIFY2(is.left() == at.left(), name(widget));
+        return;
+    }
+    QVERIFY2(is.height() == at.height() && is.width() >= at.width(), name(widget));
+    QVERIFY2(is.left() == at.left() || is.right() == at.right() ||
+                 (is.left() > at.left() && is.left() < at.right()),
+             name(widget));
+}
+
+// A fixed text (a heading, a unit, a dialog's words) always shows; one that
+// comes and goes shows while its model is visible.
+enum class Shown { Always, AsModel };
+
+void expectLabel(QWidget* window, const Label& model, Shown shown = Shown::Always) {
+    auto* label = qobject_cast<QLabel*>(widgetShowing(*window, &model));
+    QVERIFY2(label != nullptr, qPrintable(qt(model.caption)));
+    QVERIFY2(label->isVisibleTo(window) == (shown == Shown::Always || model.visible), name(label));
+    QVERIFY2(label->isVisibleTo(window) == model.visible, name(label));
+    QCOMPARE(label->text(), translated(model.caption));
+    QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), qt(model.fore));
+    QCOMPARE(label->alignment(), qt(model.alignment));
+    if (!model.toolTip.empty()) QCOMPARE(label->toolTip(), translated(model.toolTip));
+    expectFont(label, model.font);
+    expectPlace(label, model.geometry, window);
+}
+
+void expectTextBox(QLineEdit* box, const TextBox& model, QWidget* window) {
+    QCOMPARE(box->text(), qt(model.text()));
+    QCOMPARE(box->isVisibleTo(window), model.visible);
+    QCOMPARE(box->isEnabled(), model.enabled);
+    QCOMPARE(box->palette().color(QPalette::Base), qt(model.back));
+    QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask,
+             qt(model.alignment) & Qt::AlignHorizontal_Mask);
+    expectFont(box, model.font);
+    QCOMPARE(box->geometry(), pixels(model.geometry));
+}
+
+void expectMainWindow(MainWindow& window, FmMain& form) {
+    QWidget* client = window.centralWidget();
+    for (std::size_t i = 0; i < kFieldCount; ++i) {
+        expectLabel(client, form.lbNum[i], Shown::AsModel);
+        expectLabel(client, form.lbDec[i], Shown::AsModel);
+        expectLabel(client, form.lbUnit[i]);
+        const int field = static_cast<int>(i);
+        QCOMPARE(window.background()->drawnFrame(field),
+                 form.shNum[i].visible ? pixels(form.shNum[i].geometry) : QRect());
+        QCOMPARE(window.background()->drawnMarker(field),
+                 form.lbSign[i].visible ? qt(form.lbSign[i].caption) : QString());
+    }
+    for (std::size_t k = 0; k < form.llHot.size(); ++k) {
+        QCOMPARE(window.background()->drawnHint(static_cast<int>(k)), qt(form.llHot[k].caption));
+        QCOMPARE(window.background()->hintGeometry(static_cast<int>(k)),
+                 pixels(form.llHot[k].geometry));
+    }
+    for (const Label* heading : {&form.lbDecimalHeading, &form.lbBinaryHeading})
+        expectLabel(client, *heading);
+    QCOMPARE(window.banner()->isVisibleTo(client), form.pcButtons.visible);
+    QCOMPARE(window.banner()->palette().color(QPalette::Window), qt(form.pcButtons.back));
+    if (form.pcButtons.visible) {
+        expectPlace(window.banner(), form.pcButtons.geometry, client);
+        expectLabel(client, form.lbMark, Shown::AsModel);
+    }
+    expectTextBox(window.entryBox(), form.txNum, client);
+    QCOMPARE(window.entryBox()->palette().color(QPalette::Text), qt(form.txNum.fore));
+    for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
+        const bool digit = i < FmMain::kDigitBoxes;
+        const CheckBox& model = digit ? form.chDigit[static_cast<std::size_t>(i)]
+                                      : form.chRnd[static_cast<std::size_t>(i - 4)];
+        QToolButton* box = digit ? window.digitBox(i) : window.roundingBox(i - 4);
+        QCOMPARE(box->isChecked(), model.checked());
+        QCOMPARE(box->isEnabled(), model.enabled);
+        QCOMPARE(box->toolTip(), translated(model.toolTip));
+        expectPlace(box, model.geometry, client);
+    }
+    for (const MenuItem* item :
+         {&form.mnuExit, &form.mnuEditCopy, &form.mnuEditPaste, &form.mnuUndo, &form.mnuRedo,
+          &form.mnuHelpConfig, &form.mnuHelpHelp, &form.mnuHelpAbout}) {
+        QAction* action = window.menuAction(qt(item->caption));
+        QVERIFY2(action != nullptr && action->text() == translated(item->caption),
+                 qPrintable(qt(item->caption)));
+        QCOMPARE(action->isEnabled(), item->enabled);
+    }
+    QCOMPARE(window.menuBar()->actions().last()->text(), translated(form.mnuHelp.caption));
+}
+
+void expectOptionsDialog(OptionsDialog& dialog, FmOptions& form) {
+    for (const Label* label : {&form.Label1, &form.Label2, &form.lbSample})
+        expectLabel(&dialog, *label);
+    for (const auto& [list, model] :
+         {std::pair{dialog.decimalList(), &form.cbDec}, {dialog.thousandsList(), &form.cbThs}}) {
+        QCOMPARE(list->count(), model->listCount());
+        for (int i = 0; i < list->count(); ++i)
+            QCOMPARE(list->itemText(i), translated(model->list(i)));
+        QCOMPARE(list->currentIndex(), model->listIndex());
+        QCOMPARE(list->palette().color(QPalette::Base), qt(model->back));
+        QCOMPARE(list->toolTip(), translated(model->toolTip));
+        QCOMPARE(list->geometry(), pixels(model->geometry));
+        expectFont(list, model->font);
+    }
+    expectTextBox(dialog.decimalBox(), form.txDec, &dialog);
+    expectTextBox(dialog.thousandsBox(), form.txThs, &dialog);
+    for (const auto& [button, model] : {std::pair{dialog.okButton(), &form.cmOptExit},
+                                        {dialog.cancelButton(), &form.cmOptCancel}}) {
+        QCOMPARE(button->text(), translated(model->caption));
+        QCOMPARE(button->isEnabled(), model->enabled);
+        QCOMPARE(button->palette().color(QPalette::Button), qt(model->back));
+        QCOMPARE(button->geometry(), pixels(model->geometry));
+        expectFont(button, model->font);
+    }
+}
+
+void expectAboutBox(AboutBox& box, FmAbout& form) {
+    QCOMPARE(box.windowTitle(), translated(form.caption));
+    for (const Label* label : {&form.Label1, &form.lblTitle, &form.lblVersion, &form.lblDescription,
+                               &form.lblDisclaimer, &form.Label3, &form.lblLink, &form.Label5})
+        expectLabel(&box, *label);
+    for (const Label* picture : {&form.Image1, &form.Line1[0], &form.Line1[1]}) {
+        QWidget* widget = widgetShowing(box, picture);
+        QVERIFY(widget != nullptr && widget->isVisibleTo(&box) == picture->visible);
+        QCOMPARE(widget->pos(), pixels(picture->geometry).topLeft());
+    }
+    QCOMPARE(box.okButton()->text(), translated(form.cmdOK.caption));
+    QCOMPARE(box.okButton()->geometry(), pixels(form.cmdOK.geometry));
+}
+
+}  // namespace
+
+class ViewTest : public QObject {
+    Q_OBJECT
+
+private:
+    MainWindow& window() { return velmor_->app.mainWindow(); }
+    FmMain& form() { return velmor_->app.mainForm(); }
+
+    std::unique_ptr<StartedVelmor> velmor_;
+
+private slots:
+    void init() {
+        velmor_ = std::make_unique<StartedVelmor>();
+        QVERIFY(QTest::qWaitForWindowExposed(&window()));
+    }
+
+    void cleanup() { velmor_.reset(); }
+
+    void theMainWindowShowsEveryModelAndHandsEveryEventToTheCore() {
+        expectMainWindow(window(), form());
+        int commands = 0;
+        for (MenuItem* item :
+             {&form().mnuExit, &form().mnuEditCopy, &form().mnuEditPaste, &form().mnuUndo,
+              &form().mnuRedo, &form().mnuHelpConfig, &form().mnuHelpHelp, &form().mnuHelpAbout}) {
+            item->enabled = true;
+            item->onClick = [&commands] { ++commands; };
+            window().sync();
+            window().menuAction(qt(item->caption))->trigger();
+            QCOMPARE(std::exchange(commands, 0), 1);
+        }
+        QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
+        for (int i = 0; i < kFieldCount; ++i) {
+            for (QWidget* label :
+                 {window().numberLabel(i), window().decimalsLabel(i), window().unitLabel(i)}) {
+                form().SetField((i + 1) % kFieldCount, true, true, u"-");
+                window().sync();
+                if (!label->isVisible()) continue;  // the byte field's decimals
+                QTest::mouseClick(label, Qt::LeftButton);
+                QCOMPARE(form().state.activeField, i);
+                expectMainWindow(window(), form());
+            }
+        }
+        for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
+            const bool digit = i < FmMain::kDigitBoxes;
+            QTest::mouseClick(digit ? window().digitBox(i) : window().roundingBox(i - 4),
+                              Qt::LeftButton);
+            QVERIFY((digit ? form().chDigit[static_cast<std::size_t>(i)]
+                           : form().chRnd[static_cast<std::size_t>(i - 4)])
+                        .checked());
+            expectMainWindow(window(), form());
+        }
+        QTest::mouseClick(window().entryBox(), Qt::LeftButton);
+        QVERIFY(form().stickyCtrl);
+        QTest::mouseDClick(window().entryBox(), Qt::LeftButton);
+        QCOMPARE(form().txNum.selLength(), static_cast<int>(form().txNum.text().size()));
+        // A press on the background gives the entry box the focus back; one
+        // on a rounding marker, a label, reaches no handler.
+        form().txNum.focused = false;
+        const QRect marker = pixels(form().lbSign[6].geometry);
+        QTest::mouseClick(window().background(), Qt::LeftButton, {}, marker.center());
+        QVERIFY(!form().txNum.focused);
+        QTest::mouseClick(window().background(), Qt::LeftButton, {}, QPoint(1, 1));
+        QVERIFY(form().txNum.focused);
+        // The banner, shown at one start in twenty.
+        for (int tries = 0; tries < 2000 && !form().cmFlag.enabled; ++tries)
+            form().ShowFlag();
+        form().cmFlag.tick();
+        window().sync();
+        QVERIFY(form().pcButtons.visible);
+        expectMainWindow(window(), form());
+    }
+
+    void theDialogsShowEveryModelAndHandEveryEventToTheCore() {
+        test_support::ScriptedPlatform platform;
+        PendingMarks pending{u",", u"\u00A0"};
+        FmOptions options(platform, pending);
+        options.load();
+        OptionsDialog dialog(options, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        expectOptionsDialog(dialog, options);
+        for (QComboBox* list : {dialog.decimalList(), dialog.thousandsList()}) {
+            for (int i = 0; i < list->count(); ++i) {
+                list->activated(i);  // as the user picks it
+                QCOMPARE(list == dialog.decimalList() ? options.cbDec.listIndex()
+                                                      : options.cbThs.listIndex(),
+                         i);
+                expectOptionsDialog(dialog, options);
+            }
+        }
+        QVERIFY(dialog.thousandsBox()->hasFocus());  // "other" opens its box
+        QTest::keyClicks(dialog.thousandsBox(), QStringLiteral("_"));
+        QCOMPARE(options.txThs.text(), u"_");
+        expectOptionsDialog(dialog, options);
+        // A listed mark typed in the box selects it: the box closes, and the
+        // focus moves on to the next list.
+        dialog.decimalList()->activated(dialog.decimalList()->count() - 1);
+        QVERIFY(dialog.decimalBox()->hasFocus());
+        QTest::keyClicks(dialog.decimalBox(), QStringLiteral(","));
+        QVERIFY(!dialog.decimalBox()->isEnabled() && dialog.thousandsList()->hasFocus());
+        QCOMPARE(options.focus(), OptionsFocus::cbThs);
+        expectOptionsDialog(dialog, options);
+        int clicks = 0;
+        options.cmOptCancel.onClick = options.cmOptExit.onClick = [&clicks] { ++clicks; };
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        QCOMPARE(clicks, 2);
+
+        FmAbout about(platform);
+        AboutBox box(about, nullptr);
+        box.show();
+        expectAboutBox(box, about);
+        QTest::mouseClick(box.link(), Qt::LeftButton);
+        QCOMPARE(platform.shellTarget, about.lblLink.caption);
+        QTest::mouseClick(box.okButton(), Qt::LeftButton);
+        QVERIFY(!about.isOpen());
+    }
+
+    void copyAndPasteGoThroughTheSystemClipboard() {
+        QTest::keyClicks(window().entryBox(), QStringLiteral("k1234.5"));
+        form().mnuEditCopy.click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("1234.5"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("25"));
+        QTest::keyClicks(window().entryBox(), QStringLiteral("7"));
+        window().menuAction(qt(form().mnuEditPaste.caption))->trigger();
+        QCOMPARE(form().state.entryValue, Quantity::fromUnits(25));
+        QImage picture(4, 4, QImage::Format_RGB32);  // nothing to paste
+        QGuiApplication::clipboard()->setImage(picture);
+        QTest::keyClicks(window().entryBox(), QStringLiteral("7"));
+        QVERIFY(!window().menuAction(qt(form().mnuEditPaste.caption))->isEnabled());
+    }
+
+    void aTerminationSignalClosesTheWindowAndSaves() {
+        new TerminationSignals(window());
+        QTest::keyClicks(window().entryBox(), QStringLiteral("42"));
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!window().isVisible());
+        QFile file(velmor_->folder.filePath(QStringLiteral("config.ini")));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("\"42\""));
+    }
+
+    void picturesAreDrawnCentredAtTheScreensDensityAndTheIconInEverySize() {
+        const auto inked = [](const QImage& image) {
+            QRect ink;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qAlpha(image.pixel(x, y)) > 0) ink |= QRect(x, y, 1, 1);
+            return ink;
+        };
+        for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
+            QToolButton* box = i < 4 ? window().digitBox(i) : window().roundingBox(i - 4);
+            const QImage sharp = box->icon().pixmap(box->iconSize(), 2.0).toImage();
+            QCOMPARE(sharp.size(), box->iconSize() * 2);
+            const QRect ink = inked(sharp);
+            QVERIFY2(QRect(QPoint(1, 1), sharp.size() - QSize(2, 2)).contains(ink), name(box));
+            QVERIFY2(qAbs(ink.left() - (sharp.width() - 1 - ink.right())) <= 1, name(box));
+            QVERIFY(box->icon().pixmap(box->iconSize(), 1.0, QIcon::Disabled).toImage() !=
+                    box->icon().pixmap(box->iconSize(), 1.0).toImage());
+        }
+        // The small sizes are drawn on the pixel grid, a solid navy edge, not
+        // the large picture shrunk.
+        const QIcon icon = window().windowIcon();
+        for (int size : {16, 24, 32, 48, 64, 128}) {
+            const QImage shown = icon.pixmap(QSize(size, size), 1.0)
+                                     .toImage()
+                                     .convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(shown.size(), QSize(size, size));
+            QVERIFY(inked(shown).width() * inked(shown).height() > size * size / 2);
+            QCOMPARE(shown.pixel(0, size / 2) == qRgb(0, 0, 128) ||
+                         shown.pixel(1, size / 2) == qRgb(0, 0, 128),
+                     size <= 48);
+        }
+    }
+
+    void aScreenReaderFindsEachFieldAsOneObjectAndTheOptionsAsRadioGroups() {
+        QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
+        QAccessibleInterface* panel =
+            QAccessible::queryAccessibleInterface(window().centralWidget());
+        for (int i = 0; i < kFieldCount; ++i) {
+            QVERIFY(panel->indexOfChild(
+                        QAccessible::queryAccessibleInterface(window().numberLabel(i))) >= 0);
+            for (QWidget* part : {static_cast<QWidget*>(window().decimalsLabel(i)),
+                                  static_cast<QWidget*>(window().unitLabel(i))})
+                QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(part)), -1);
+        }
+        QCOMPARE(
+            QAccessible::queryAccessibleInterface(window().numberLabel(5))->text(QAccessible::Name),
+            QStringLiteral("kibibyte: 1.5"));
+        QAccessibleInterface* radio =
+            QAccessible::queryAccessibleInterface(window().roundingBox(0));
+        QCOMPARE(radio->role(), QAccessible::RadioButton);
+        QCOMPARE(radio->parent()->role(), QAccessible::Grouping);
+        radio->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QVERIFY(form().chRnd[0].checked());
+    }
+};
+
+QTEST_MAIN(ViewTest)
+#include "view_test.moc"
