@@ -222,23 +222,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"beyond U+10FFFF", u"", "\xF4\x90\x80\x80", false},
                       Utf8Case{"a character cut short", u"", "\xE2\x82", false}));
 
-TEST(TextEncoding, JudgesATextCutShortOnWholeCharacters) {
-    // Characters of one, two, three, four and one bytes.
-    const std::u16string text = u"a\u00E9\u20AC\U0001F600b";
-    const std::string bytes = encodeUtf8(text);
-    const std::size_t boundaries[] = {0, 1, 3, 6, 10, 11};
-    const std::size_t units[] = {0, 1, 2, 3, 5, 6};  // UTF-16 code units before each
-    ASSERT_EQ(bytes.size(), 11u);
-    for (std::size_t cut = 0; cut <= bytes.size(); ++cut) {
-        std::size_t whole = 0;
-        while (whole + 1 < std::size(boundaries) && boundaries[whole + 1] <= cut)
-            ++whole;
-        EXPECT_EQ(decodeText(std::string_view(bytes).substr(0, cut), true),
-                  text.substr(0, units[whole]))
-            << "cut after " << cut << " bytes";
-    }
-}
-
 struct CutCase {
     const char* what;
     std::string bytes;
