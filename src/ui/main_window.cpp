@@ -85,8 +85,8 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
     bannerText_ = new QLabel(banner_);
 
     // Last, so that it lies over the field it covers.
-    entry_ = new EntryBox(form_, client);
-    connect(entry_, &EntryBox::handled, this, &MainWindow::sync);
+    entry_ = new EntryBoxWidget(form_, client);
+    connect(entry_, &EntryBoxWidget::handled, this, &MainWindow::sync);
 
     flagTimer_.setSingleShot(true);
     connect(&flagTimer_, &QTimer::timeout, this, [this] {

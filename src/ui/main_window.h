@@ -11,7 +11,7 @@
 
 #include "shell/fm_main.h"
 #include "ui/background_widget.h"
-#include "ui/entry_box.h"
+#include "ui/entry_box_widget.h"
 #include "ui/field_widgets.h"
 #include "ui/pictures.h"
 
@@ -28,7 +28,7 @@ public:
     void sync();
 
     // For tests and the view's own wiring.
-    EntryBox* entryBox() const { return entry_; }
+    EntryBoxWidget* entryBox() const { return entry_; }
     PressableLabel* numberLabel(int field) const {
         return numbers_[static_cast<std::size_t>(field)];
     }
@@ -67,7 +67,7 @@ private:
     QLabel* binaryHeading_ = nullptr;
     QWidget* banner_ = nullptr;
     QLabel* bannerText_ = nullptr;
-    EntryBox* entry_ = nullptr;
+    EntryBoxWidget* entry_ = nullptr;
     QTimer flagTimer_;
     std::vector<std::pair<QAction*, MenuItem*>> actions_;
 };

@@ -1,4 +1,4 @@
-#include "ui/key_codes.h"
+#include "ui/qt_keys.h"
 
 #include <array>
 

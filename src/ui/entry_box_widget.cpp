@@ -1,21 +1,21 @@
-#include "ui/entry_box.h"
+#include "ui/entry_box_widget.h"
 
 #include <QKeyEvent>
 
-#include "ui/key_codes.h"
 #include "ui/qt_convert.h"
+#include "ui/qt_keys.h"
 
 namespace velmor::ui {
 
-EntryBox::EntryBox(FmMain& form, QWidget* parent) : QLineEdit(parent), form_(form) {
+EntryBoxWidget::EntryBoxWidget(FmMain& form, QWidget* parent) : QLineEdit(parent), form_(form) {
     setFrame(true);
     setMaxLength(form_.txNum.maxLength);
-    connect(this, &QLineEdit::textEdited, this, &EntryBox::takeEdit);
-    connect(this, &QLineEdit::selectionChanged, this, &EntryBox::takeSelection);
-    connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBox::takeSelection);
+    connect(this, &QLineEdit::textEdited, this, &EntryBoxWidget::takeEdit);
+    connect(this, &QLineEdit::selectionChanged, this, &EntryBoxWidget::takeSelection);
+    connect(this, &QLineEdit::cursorPositionChanged, this, &EntryBoxWidget::takeSelection);
 }
 
-bool EntryBox::event(QEvent* event) {
+bool EntryBoxWidget::event(QEvent* event) {
     // Tab and Shift+Tab are commands of the key map, not focus moves.
     if (event->type() == QEvent::KeyPress) {
         keyPressEvent(static_cast<QKeyEvent*>(event));
@@ -24,7 +24,7 @@ bool EntryBox::event(QEvent* event) {
     return QLineEdit::event(event);
 }
 
-void EntryBox::keyPressEvent(QKeyEvent* event) {
+void EntryBoxWidget::keyPressEvent(QKeyEvent* event) {
     // The box's own editing (caret moves, Delete, Backspace, its shortcuts)
     // is Qt's, but what a key types is the core's alone: the box gets the
     // key without its text, so that a key the core left to it, a letter
@@ -41,7 +41,7 @@ void EntryBox::keyPressEvent(QKeyEvent* event) {
 
 // A click is a press and a release; the release that ends a double click
 // is no second click.
-void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
+void EntryBoxWidget::mouseReleaseEvent(QMouseEvent* event) {
     QLineEdit::mouseReleaseEvent(event);
     takeSelection();
     if (!releaseEndsDoubleClick_) form_.txNum_Click();
@@ -49,21 +49,21 @@ void EntryBox::mouseReleaseEvent(QMouseEvent* event) {
     emit handled();
 }
 
-void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {
+void EntryBoxWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     QLineEdit::mouseDoubleClickEvent(event);
     releaseEndsDoubleClick_ = true;
     form_.txNum_DblClick();
     emit handled();
 }
 
-void EntryBox::takeEdit(const QString& text) {
+void EntryBoxWidget::takeEdit(const QString& text) {
     if (syncing_) return;
     form_.txNum.replaceByUser(core(text));
     takeSelection();
     emit handled();
 }
 
-void EntryBox::takeSelection() {
+void EntryBoxWidget::takeSelection() {
     if (syncing_) return;
     if (hasSelectedText()) {
         form_.txNum.setSelection(selectionStart(), static_cast<int>(selectedText().size()));
@@ -72,7 +72,7 @@ void EntryBox::takeSelection() {
     }
 }
 
-void EntryBox::sync() {
+void EntryBoxWidget::sync() {
     syncing_ = true;
     const TextBox& model = form_.txNum;
     const QString text = qt(model.text());

@@ -10,10 +10,10 @@ namespace velmor::ui {
 // first, Tab included; characters reach the box only through the core's
 // filter, while caret, selection and the box's own editing keys stay Qt's.
 // Whatever the widget changes by itself goes back to the model.
-class EntryBox : public QLineEdit {
+class EntryBoxWidget : public QLineEdit {
     Q_OBJECT
 public:
-    EntryBox(FmMain& form, QWidget* parent);
+    EntryBoxWidget(FmMain& form, QWidget* parent);
 
     // Copies the model into the widget without echoing it back.
     void sync();
