@@ -12,10 +12,6 @@ namespace {
 
 __extension__ typedef __int128 Int128;
 
-// The largest single-precision value below 9.223e14: converted values at or
-// above it are not displayed. It keeps every fixed-point count in range.
-constexpr float kDisplayLimit = 922300002074624.0f;
-
 constexpr std::array<std::int64_t, 5> kPow10{1, 10, 100, 1000, 10000};
 
 // count * factorFrom / factorTo, to the nearest ten-thousandth, ties to even.
@@ -30,11 +26,11 @@ Quantity convert(Quantity value, std::int64_t factorFrom, std::int64_t factorTo)
 }
 
 // The guard keeps the threshold Velmor has always had: the product in double
-// precision, rounded to single precision, must stay below kDisplayLimit.
+// precision, rounded to single precision, must stay below kQuantityLimit.
 bool withinDisplayLimit(Quantity value, int from, int to) {
     const double ratio =
         unitFactor[static_cast<std::size_t>(from)] / unitFactor[static_cast<std::size_t>(to)];
-    return static_cast<float>(value.toDouble() * ratio) < kDisplayLimit;
+    return static_cast<float>(value.toDouble() * ratio) < kQuantityLimit;
 }
 
 // Rounds a fraction (in ten-thousandths, 0..9999) to `places` decimals. The

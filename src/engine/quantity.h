@@ -42,6 +42,12 @@ private:
     std::int64_t count_ = 0;
 };
 
+// The single-precision value nearest to 9.223e14, the bound of what Velmor
+// enters and shows: an entry whose size, or a converted value, rounded to
+// single precision reaches it is too large (922299968520192 is the largest
+// whole number below it). It keeps every count of ten-thousandths in range.
+inline constexpr float kQuantityLimit = 922300002074624.0f;
+
 // Parser results that are not amounts.
 inline constexpr Quantity kTooLarge = Quantity::fromUnits(-2);
 inline constexpr Quantity kMalformed = Quantity::fromUnits(-3);

@@ -8,8 +8,6 @@
 namespace velmor {
 namespace {
 
-constexpr char16_t kNoBreakSpace = 160;
-
 char16_t firstChar(std::u16string_view text) {
     return text.empty() ? 0 : text.front();
 }

@@ -9,12 +9,8 @@ namespace {
 
 constexpr std::size_t kSignificantLength = 50;
 
-// The single-precision value nearest to 9.223e14. Entries whose size, read as
-// a plain decimal number and rounded to single precision, reaches it are too
-// large: 922299968520192 is the largest whole number that passes.
-constexpr float kEntryLimit = 922300002074624.0f;
-
-// Reads digits like a plain decimal reader that knows only the period: with
+// Entries whose size, read as a plain decimal number, reaches kQuantityLimit
+// are too large. Reads digits like a plain decimal reader that knows only the period: with
 // any other system mark the reading stops at the mark, so only the whole part
 // is measured.
 bool withinEntryLimit(std::string_view digits, bool systemMarkIsPeriod) {
@@ -22,7 +18,7 @@ bool withinEntryLimit(std::string_view digits, bool systemMarkIsPeriod) {
     double size = 0;
     std::from_chars(digits.data(), digits.data() + digits.size(), size);  // "" and "." stay 0
     // Fifty digits can exceed single precision's range; such sizes are too large anyway.
-    return size < 1e30 && static_cast<float>(size) < kEntryLimit;
+    return size < 1e30 && static_cast<float>(size) < kQuantityLimit;
 }
 
 // digits: ASCII digits with at most one '.', already within the entry limit.

@@ -11,6 +11,9 @@ namespace velmor {
 // The entry box holds at most this many characters.
 inline constexpr int kEntryLength = 25;
 
+// The no-break space: the thousand separator a typed or chosen space stands for.
+inline constexpr char16_t kNoBreakSpace = u'\u00A0';
+
 // The system's decimal mark followed by its thousand separator, one
 // character each; the separator is left out when the system groups no digits.
 std::u16string GetSysSeps(const Platform& platform);

@@ -9,8 +9,6 @@
 namespace velmor {
 namespace {
 
-constexpr char16_t kNoBreakSpace = 0xA0;
-
 // The marks of thousands entries 1..7, in the list's order.
 constexpr std::u16string_view sy1 = u",. ':-\u00B7";
 

@@ -14,6 +14,11 @@ namespace {
 
 constexpr mode_t kNewFileMode = 0644;
 
+// The folder that holds `file`: its parent, or the working folder for a bare name.
+std::filesystem::path folderOf(const std::filesystem::path& file) {
+    return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
 std::string temporaryPrefix(const std::filesystem::path& file) {
     return "." + file.filename().string() + ".tmp-";
 }
@@ -39,8 +44,7 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 bool replaceFileAtomically(const std::filesystem::path& file, std::string_view bytes) {
-    const std::filesystem::path folder =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder = folderOf(file);
     std::string temporary = (folder / (temporaryPrefix(file) + "XXXXXX")).string();
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) return false;
@@ -61,8 +65,7 @@ bool replaceFileAtomically(const std::filesystem::path& file, std::string_view b
 void removeStaleTemporaries(const std::filesystem::path& file) {
     const std::string prefix = temporaryPrefix(file);
     std::error_code error;
-    const std::filesystem::path folder =
-        file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+    const std::filesystem::path folder = folderOf(file);
     for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
         if (entry.path().filename().string().starts_with(prefix)) {
             std::filesystem::remove(entry.path(), error);

@@ -29,6 +29,11 @@ inline QRect pixels(const Rect& twips) {
     return {pixels(twips.left), pixels(twips.top), pixels(twips.width), pixels(twips.height)};
 }
 
+inline Rect twips(const QRect& pixels) {
+    return {pixels.x() * kTwipsPerPixel, pixels.y() * kTwipsPerPixel,
+            pixels.width() * kTwipsPerPixel, pixels.height() * kTwipsPerPixel};
+}
+
 inline QColor qt(Rgb rgb) {
     return QColor(rgb.red, rgb.green, rgb.blue);
 }

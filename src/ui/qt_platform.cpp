@@ -67,9 +67,7 @@ bool QtPlatform::folderWritable(const std::filesystem::path& folder) const {
 
 Rect QtPlatform::windowFrame() const {
     if (mainWindow == nullptr) return {};
-    const QRect frame = mainWindow->frameGeometry();
-    return {frame.x() * kTwipsPerPixel, frame.y() * kTwipsPerPixel, frame.width() * kTwipsPerPixel,
-            frame.height() * kTwipsPerPixel};
+    return twips(mainWindow->frameGeometry());
 }
 
 // A top-level widget's position is its frame's top-left corner, both ways.
@@ -85,18 +83,12 @@ Rect QtPlatform::screenArea() const {
     const QScreen* screen =
         mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
     if (screen == nullptr) return {0, 0, 1 << 24, 1 << 24};
-    const QRect area = screen->availableGeometry();
-    return {area.x() * kTwipsPerPixel, area.y() * kTwipsPerPixel, area.width() * kTwipsPerPixel,
-            area.height() * kTwipsPerPixel};
+    return twips(screen->availableGeometry());
 }
 
 void QtPlatform::showOptionsDialog() {
     if (onShowOptions) onShowOptions();
 }
-
-}  // namespace velmor::ui
-
-namespace velmor::ui {
 
 void QtPlatform::showAboutBox() {
     if (onShowAbout) onShowAbout();
