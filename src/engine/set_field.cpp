@@ -43,11 +43,11 @@ void FmMain::SetField(int nx, bool fl, bool ena, std::u16string vl) {
 
     // Placing a different text runs the change handling (while the box is
     // enabled) before the flags below are set.
-    if (vl == u"-") {
+    if (vl == kShownNumber) {
         const bool shown = state.fieldShown[field];
         txNum.setText(shown ? shownNumberText(nx) : std::u16string());
         state.entryValid = shown;
-    } else if (vl != u"*") {
+    } else if (vl != kKeepDigits) {
         txNum.setText(std::u16string(trimSpaces(vl)));
         state.entryStored = false;
         state.entryValid = true;

@@ -42,7 +42,7 @@ void FmMain::CalcDx() {
 
 void FmMain::txNum_KeyPress(char16_t& keyAscii) {
     if (keyAscii == kKeyEnter) {
-        SetField(state.activeField, true, false, u"-");
+        SetField(state.activeField, true, false, kShownNumber);
         keyAscii = 0;
         return;
     }

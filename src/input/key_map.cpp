@@ -63,7 +63,7 @@ void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
     const bool withCtrl = (shift & kCtrlBit) != 0;
     const bool withAlt = (shift & kAltBit) != 0;
     const auto active = static_cast<std::size_t>(state.activeField);
-    const std::u16string move = withCtrl ? u"*" : u"-";
+    const std::u16string move = withCtrl ? kKeepDigits : kShownNumber;
 
     if (keyCode == kKeyTab && !withAlt) {  // Alt+Tab belongs to the desktop
         SetField((withShift ? kPrevious : kNext)[active], true, true, move);
@@ -73,7 +73,7 @@ void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
         // Shift picks the binary unit; Alt takes the number the field shows
         // instead of keeping the digits. Bytes have no binary twin.
         const int field = withShift && m > 0 ? m + 4 : m;
-        SetField(field, true, true, withAlt ? u"-" : u"*");
+        SetField(field, true, true, withAlt ? kShownNumber : kKeepDigits);
         keyCode = 0;
     }
     if (keyCode == kKeyUp) {
@@ -94,7 +94,7 @@ void FmMain::Form_KeyDown(std::int16_t& keyCode, std::int16_t shift) {
             keyCode = 0;
         }
     } else if (keyCode == kKeyLeft || keyCode == kKeyRight) {
-        SetField(kPartner[active], true, true, u"*");
+        SetField(kPartner[active], true, true, kKeepDigits);
         keyCode = 0;
     }
 }

@@ -9,7 +9,7 @@ namespace velmor {
 // the pressed field shows, so the quantity stays the same.
 void FmMain::lbNum_MouseDown(int index, int /*button*/, int shift) {
     const bool keepDigits = (shift & kCtrlBit) != 0 || stickyCtrl;
-    SetField(index, true, true, keepDigits ? u"*" : u"-");
+    SetField(index, true, true, keepDigits ? kKeepDigits : kShownNumber);
     stickyCtrl = false;
     // After the recomputation: this also covers the red of an invalid entry
     // until its text next changes.

@@ -106,6 +106,9 @@ public:
     void cmFlag_Timer();
 
     // Procedures of the window, public so that tests can drive them directly.
+    // SetField's vl is the entry's new text, or one of these two modes.
+    static constexpr char16_t kShownNumber[] = u"-";  // the number the field shows
+    static constexpr char16_t kKeepDigits[] = u"*";   // the box's digits as they are
     void SetField(int nx, bool fl, bool ena, std::u16string vl);
     void Store();
     void CalcDx();

@@ -209,7 +209,7 @@ private slots:
         for (int i = 0; i < kFieldCount; ++i) {
             for (QWidget* label :
                  {window().numberLabel(i), window().decimalsLabel(i), window().unitLabel(i)}) {
-                form().SetField((i + 1) % kFieldCount, true, true, u"-");
+                form().SetField((i + 1) % kFieldCount, true, true, FmMain::kShownNumber);
                 window().sync();
                 if (!label->isVisible()) continue;  // the byte field's decimals
                 QTest::mouseClick(label, Qt::LeftButton);
