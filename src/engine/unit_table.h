@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/shown_text.h"
+
 namespace velmor {
 
 // Field indexes: 0 byte, 1..4 kB..TB (powers of 1000), 5..8 KiB..TiB
@@ -42,15 +44,15 @@ struct UnitText {
 };
 
 inline constexpr std::array<UnitText, kFieldCount> unitText{{
-    {u"B", u" byte "},
-    {u"kB", u" kilobyte "},
-    {u"MB", u" megabyte "},
-    {u"GB", u" gigabyte "},
-    {u"TB", u" terabyte "},
-    {u"KiB", u" kibyte "},
-    {u"MiB", u" mibyte "},
-    {u"GiB", u" gibyte "},
-    {u"TiB", u" tibyte "},
+    {u"B", VELMOR_TEXT("Velmor", " byte ")},
+    {u"kB", VELMOR_TEXT("Velmor", " kilobyte ")},
+    {u"MB", VELMOR_TEXT("Velmor", " megabyte ")},
+    {u"GB", VELMOR_TEXT("Velmor", " gigabyte ")},
+    {u"TB", VELMOR_TEXT("Velmor", " terabyte ")},
+    {u"KiB", VELMOR_TEXT("Velmor", " kibyte ")},
+    {u"MiB", VELMOR_TEXT("Velmor", " mibyte ")},
+    {u"GiB", VELMOR_TEXT("Velmor", " gibyte ")},
+    {u"TiB", VELMOR_TEXT("Velmor", " tibyte ")},
 }};
 
 }  // namespace velmor

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/shown_text.h"
 #include "input/number_text.h"
 #include "options/find_first_line.h"
 
@@ -47,17 +48,23 @@ FmOptions::FmOptions(Platform& platform, PendingMarks& pending)
 }
 
 void FmOptions::makeControls() {
-    Label1 = Label{pixels(48, 22, 87, 16), u"decimal mark: ", {}, {}, true, kLabelFont};
-    Label2 = Label{pixels(12, 56, 122, 16), u"thousand separator: ", {}, {}, true, kLabelFont};
+    Label1 = Label{
+        pixels(48, 22, 87, 16), VELMOR_TEXT("Velmor", "decimal mark: "), {}, {}, true, kLabelFont};
+    Label2 = Label{pixels(12, 56, 122, 16),
+                   VELMOR_TEXT("Velmor", "thousand separator: "),
+                   {},
+                   {},
+                   true,
+                   kLabelFont};
 
-    cbDec =
-        ComboBox(pixels(140, 18, 61, 24),
-                 {u" . ", u" , ", u" : ", u" - ", u" | ", u" \u00B7 ", u" \u2022 ", u"*", u"other"},
-                 u" Select decimal mark ");
-    cbThs =
-        ComboBox(pixels(140, 52, 61, 24),
-                 {u"none", u" , ", u" . ", u"spc", u" ' ", u" : ", u" - ", u" \u00B7 ", u"other"},
-                 u" Select separator mark for thousands ");
+    cbDec = ComboBox(pixels(140, 18, 61, 24),
+                     {u" . ", u" , ", u" : ", u" - ", u" | ", u" \u00B7 ", u" \u2022 ", u"*",
+                      VELMOR_TEXT("Velmor", "other")},
+                     VELMOR_TEXT("Velmor", " Select decimal mark "));
+    cbThs = ComboBox(pixels(140, 52, 61, 24),
+                     {VELMOR_TEXT("Velmor", "none"), u" , ", u" . ", VELMOR_TEXT("Velmor", "spc"),
+                      u" ' ", u" : ", u" - ", u" \u00B7 ", VELMOR_TEXT("Velmor", "other")},
+                     VELMOR_TEXT("Velmor", " Select separator mark for thousands "));
     for (ComboBox* list : {&cbDec, &cbThs})
         list->font = kListFont;
     cbDec.onClick = [this] { cbDec_Click(); };
@@ -78,11 +85,19 @@ void FmOptions::makeControls() {
 
     lbSample =
         Label{pixels(260, 42, 79, 19), u" 00,000.00 ", {}, {}, true, kBoxFont, Alignment::Right};
-    cmOptExit =
-        CommandButton{pixels(190, 94, 67, 29), u"OK", kButtonBlue, kButtonFont, true, false};
+    cmOptExit = CommandButton{pixels(190, 94, 67, 29),
+                              VELMOR_TEXT("Velmor", "OK"),
+                              kButtonBlue,
+                              kButtonFont,
+                              true,
+                              false};
     cmOptExit.onClick = [this] { cmOptExit_Click(); };
-    cmOptCancel =
-        CommandButton{pixels(272, 94, 67, 29), u"Cancel", kButtonBlue, kButtonFont, false, true};
+    cmOptCancel = CommandButton{pixels(272, 94, 67, 29),
+                                VELMOR_TEXT("Velmor", "Cancel"),
+                                kButtonBlue,
+                                kButtonFont,
+                                false,
+                                true};
     cmOptCancel.onClick = [this] { cmOptCancel_Click(); };
 }
 

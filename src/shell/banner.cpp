@@ -2,6 +2,7 @@
 // second after loading and goes a second later. It never blocks input.
 #include <string_view>
 
+#include "engine/shown_text.h"
 #include "shell/fm_main.h"
 
 namespace velmor {
@@ -11,13 +12,27 @@ namespace {
 constexpr std::u16string_view kScrambledBanner = u"Vci_jg^\u0018XXdUeV";
 constexpr int kOneIn = 20;
 
+constexpr char16_t unscrambled(std::u16string_view stored, std::size_t i) {
+    return static_cast<char16_t>(stored[i] + i + 1);
+}
+
 std::u16string unscramble(std::u16string_view stored) {
     std::u16string text;
-    for (std::size_t i = 0; i < stored.size(); ++i) {
-        text += static_cast<char16_t>(stored[i] + i + 1);
-    }
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        text += unscrambled(stored, i);
     return text;
 }
+
+// The greeting as it reads, for the translators; the program keeps only the
+// scrambled form, which the compiler holds to it.
+constexpr std::u16string_view kBanner = VELMOR_TEXT("Velmor", "Welcome aboard");
+
+constexpr bool scramblesTo(std::u16string_view stored, std::u16string_view text) {
+    for (std::size_t i = 0; i < stored.size(); ++i)
+        if (i >= text.size() || unscrambled(stored, i) != text[i]) return false;
+    return stored.size() == text.size();
+}
+static_assert(scramblesTo(kScrambledBanner, kBanner));
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 #include "shell/fm_main.h"
 
+#include "engine/shown_text.h"
 #include "input/number_text.h"
 #include "shell/main_layout.h"
 
@@ -39,8 +40,9 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
     txNum.onChange = [this] { txNum_Change(); };
 
     const std::array<const char16_t*, kDigitBoxes> digitTips{
-        u" round to integer ", u" round to 1 decimal ", u" round to 2 decimals ",
-        u" round to 3 decimals "};
+        VELMOR_TEXT("Velmor", " round to integer "), VELMOR_TEXT("Velmor", " round to 1 decimal "),
+        VELMOR_TEXT("Velmor", " round to 2 decimals "),
+        VELMOR_TEXT("Velmor", " round to 3 decimals ")};
     for (int i = 0; i < kDigitBoxes; ++i) {
         auto& box = chDigit[static_cast<std::size_t>(i)];
         box = CheckBox(kDigitBoxPlaces[static_cast<std::size_t>(i)],
@@ -48,15 +50,18 @@ FmMain::FmMain(Platform& platform, PendingMarks& pending) : platform_(platform),
         box.onClick = [this, i] { chDigit_Click(i); };
     }
     const std::array<const char16_t*, kRoundingBoxes> roundingTips{
-        u" round up ", u" round half up ", u" round down "};
+        VELMOR_TEXT("Velmor", " round up "), VELMOR_TEXT("Velmor", " round half up "),
+        VELMOR_TEXT("Velmor", " round down ")};
     for (int i = 0; i < kRoundingBoxes; ++i) {
         const auto at = static_cast<std::size_t>(i);
         chRnd[at] = CheckBox(kRoundingBoxPlaces[at], roundingTips[at]);
         chRnd[at].onClick = [this, i] { chRnd_Click(i); };
     }
 
-    lbDecimalHeading = Label{kDecimalHeading, u"decimal", {}, kHeadingBlue, true, kHeadingFont};
-    lbBinaryHeading = Label{kBinaryHeading, u"binary", {}, kHeadingBlue, true, kHeadingFont};
+    lbDecimalHeading = Label{
+        kDecimalHeading, VELMOR_TEXT("Velmor", "decimal"), {}, kHeadingBlue, true, kHeadingFont};
+    lbBinaryHeading = Label{kBinaryHeading, VELMOR_TEXT("Velmor", "binary"), {}, kHeadingBlue, true,
+                            kHeadingFont};
     // The keys that tick each option box, beneath it.
     const std::array<const char16_t*, kDigitBoxes + kRoundingBoxes> hotKeys{
         u"X", u"Y", u"Z", u"F1", u"F2", u"F3", u"F4"};

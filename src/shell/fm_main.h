@@ -13,6 +13,7 @@
 #include "controls/text_box.h"
 #include "controls/timer.h"
 #include "engine/calc_state.h"
+#include "engine/shown_text.h"
 #include "engine/unit_table.h"
 #include "input/history.h"
 #include "input/key_codes.h"
@@ -142,15 +143,15 @@ public:
     PictureBox pcButtons;
     Label lbMark;
     Timer cmFlag{1000};
-    MenuItem mnuExit{u"&Exit"};
-    MenuItem mnuEditCopy{u"&Copy"};
-    MenuItem mnuEditPaste{u"&Paste"};
-    MenuItem mnuUndo{u"&Undo"};
-    MenuItem mnuRedo{u"&Redo"};
-    MenuItem mnuHelpConfig{u"C&onfig"};
-    MenuItem mnuHelp{u"&Help"};  // opens its drop-down: Guide and About
-    MenuItem mnuHelpHelp{u"&Guide"};
-    MenuItem mnuHelpAbout{u"&About"};
+    MenuItem mnuExit{VELMOR_TEXT("Velmor", "&Exit")};
+    MenuItem mnuEditCopy{VELMOR_TEXT("Velmor", "&Copy")};
+    MenuItem mnuEditPaste{VELMOR_TEXT("Velmor", "&Paste")};
+    MenuItem mnuUndo{VELMOR_TEXT("Velmor", "&Undo")};
+    MenuItem mnuRedo{VELMOR_TEXT("Velmor", "&Redo")};
+    MenuItem mnuHelpConfig{VELMOR_TEXT("Velmor", "C&onfig")};
+    MenuItem mnuHelp{VELMOR_TEXT("Velmor", "&Help")};  // opens its drop-down: Guide and About
+    MenuItem mnuHelpHelp{VELMOR_TEXT("Velmor", "&Guide")};
+    MenuItem mnuHelpAbout{VELMOR_TEXT("Velmor", "&About")};
 
 private:
     void StartUp();
