@@ -25,7 +25,6 @@ inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 inline constexpr int kKeyDelete = 46;
 inline constexpr int kKey0 = '0';
-inline constexpr int kKey9 = '9';
 inline constexpr int kKeyA = 'A';
 inline constexpr int kKeyX = 'X';
 inline constexpr int kKeyZ = 'Z';

@@ -38,7 +38,6 @@ public:
     QtPlatform& platform() { return platform_; }
     FmMain& mainForm() { return main_; }
     MainWindow& mainWindow() { return window_; }
-    FmOptions* optionsForm() { return options_.get(); }
 
 private:
     void showOptions();
