@@ -6,23 +6,13 @@
 #include "engine/shown_text.h"
 #include "input/number_text.h"
 #include "options/find_first_line.h"
+#include "options/options_layout.h"
 
 namespace velmor {
 namespace {
 
 // The marks of thousands entries 1..7, in the list's order.
 constexpr std::u16string_view sy1 = u",. ':-\u00B7";
-
-constexpr Rect pixels(int left, int top, int width, int height) {
-    return {left * kTwipsPerPixel, top * kTwipsPerPixel, width * kTwipsPerPixel,
-            height * kTwipsPerPixel};
-}
-
-const Font kLabelFont{u"Microsoft Sans Serif", 9.75, false};
-const Font kListFont{u"Arial", 9.75, true};
-const Font kBoxFont{u"Arial", 11.25, true};
-const Font kButtonFont{u"Microsoft Sans Serif", 8.25, false};
-constexpr Rgb kButtonBlue{80, 144, 208};
 
 std::u16string fromPending(const std::u16string& mark) {
     return mark == std::u16string(1, kNoBreakSpace) ? u" " : mark;
@@ -48,20 +38,17 @@ FmOptions::FmOptions(Platform& platform, PendingMarks& pending)
 }
 
 void FmOptions::makeControls() {
-    Label1 = Label{
-        pixels(48, 22, 87, 16), VELMOR_TEXT("Velmor", "decimal mark: "), {}, {}, true, kLabelFont};
-    Label2 = Label{pixels(12, 56, 122, 16),
-                   VELMOR_TEXT("Velmor", "thousand separator: "),
-                   {},
-                   {},
-                   true,
+    using namespace options_layout;
+    Label1 =
+        Label{kDecimalLabel, VELMOR_TEXT("Velmor", "decimal mark: "), {}, {}, true, kLabelFont};
+    Label2 = Label{kSeparatorLabel, VELMOR_TEXT("Velmor", "thousand separator: "), {}, {}, true,
                    kLabelFont};
 
-    cbDec = ComboBox(pixels(140, 18, 61, 24),
+    cbDec = ComboBox(kDecimalList,
                      {u" . ", u" , ", u" : ", u" - ", u" | ", u" \u00B7 ", u" \u2022 ", u"*",
                       VELMOR_TEXT("Velmor", "other")},
                      VELMOR_TEXT("Velmor", " Select decimal mark "));
-    cbThs = ComboBox(pixels(140, 52, 61, 24),
+    cbThs = ComboBox(kSeparatorList,
                      {VELMOR_TEXT("Velmor", "none"), u" , ", u" . ", VELMOR_TEXT("Velmor", "spc"),
                       u" ' ", u" : ", u" - ", u" \u00B7 ", VELMOR_TEXT("Velmor", "other")},
                      VELMOR_TEXT("Velmor", " Select separator mark for thousands "));
@@ -77,27 +64,18 @@ void FmOptions::makeControls() {
         entry->font = kBoxFont;
         entry->maxLength = 1;
     }
-    txDec.geometry = pixels(208, 18, 25, 24);
+    txDec.geometry = kDecimalBox;
     txDec.alignment = Alignment::Center;
     txDec.onChange = [this] { txDec_Change(); };
-    txThs.geometry = pixels(208, 52, 25, 24);
+    txThs.geometry = kSeparatorBox;
     txThs.onChange = [this] { txThs_Change(); };
 
-    lbSample =
-        Label{pixels(260, 42, 79, 19), u" 00,000.00 ", {}, {}, true, kBoxFont, Alignment::Right};
-    cmOptExit = CommandButton{pixels(190, 94, 67, 29),
-                              VELMOR_TEXT("Velmor", "OK"),
-                              kButtonBlue,
-                              kButtonFont,
-                              true,
-                              false};
+    lbSample = Label{kSample, u" 00,000.00 ", {}, {}, true, kBoxFont, Alignment::Right};
+    cmOptExit =
+        CommandButton{kOk, VELMOR_TEXT("Velmor", "OK"), kButtonBlue, kButtonFont, true, false};
     cmOptExit.onClick = [this] { cmOptExit_Click(); };
-    cmOptCancel = CommandButton{pixels(272, 94, 67, 29),
-                                VELMOR_TEXT("Velmor", "Cancel"),
-                                kButtonBlue,
-                                kButtonFont,
-                                false,
-                                true};
+    cmOptCancel = CommandButton{
+        kCancel, VELMOR_TEXT("Velmor", "Cancel"), kButtonBlue, kButtonFont, false, true};
     cmOptCancel.onClick = [this] { cmOptCancel_Click(); };
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/shown_text.h"
 #include "input/number_text.h"
+#include "shell/about_layout.h"
 #include "shell/settings_text.h"
 
 namespace velmor {
@@ -13,8 +14,6 @@ std::u16string number(int value) {
     const std::string digits = std::to_string(value);
     return {digits.begin(), digits.end()};
 }
-
-const Font kDialogFont{u"MS Sans Serif", 9.75, false};
 
 }  // namespace
 
@@ -28,12 +27,12 @@ void ShellOpen(Platform& platform, std::u16string_view target) {
 }
 
 FmAbout::FmAbout(Platform& platform) : platform_(platform) {
-    Image1 = Label{{150, 120, 2280, 510}, u"logo"};
-    Label1 =
-        Label{{2580, 390, 780, 240}, VELMOR_TEXT("Velmor", "presents"), {}, {}, true, kDialogFont};
-    lblTitle = Label{{2370, 870, 705, 360}, {}, {}, {}, true, Font{u"MS Sans Serif", 13.5, false}};
-    lblVersion = Label{{2100, 1230, 1380, 240}, {}, {}, {}, true, kDialogFont, Alignment::Center};
-    lblDescription = Label{{720, 1650, 4245, 660},
+    using namespace about_layout;
+    Image1 = Label{kLogo, u"logo"};
+    Label1 = Label{kPresents, VELMOR_TEXT("Velmor", "presents"), {}, {}, true, kDialogFont};
+    lblTitle = Label{kTitle, {}, {}, {}, true, kTitleFont};
+    lblVersion = Label{kVersion, {}, {}, {}, true, kDialogFont, Alignment::Center};
+    lblDescription = Label{kDescription,
                            VELMOR_TEXT("Velmor",
                                        "Velmor is a conversion tool for calculating decimal and "
                                        "binary units of byte quantities.  Read help file to be "
@@ -43,19 +42,14 @@ FmAbout::FmAbout(Platform& platform) : platform_(platform) {
                            {},
                            true,
                            Font{}};
-    Line1[0] = Label{{120, 2460, 5465, 15}, {}, {}, {255, 255, 255}};
-    Line1[1] = Label{{120, 2445, 5465, 15}, {}, {}, {128, 128, 128}};
-    lblDisclaimer = Label{{255, 2670, 990, 240},
-                          VELMOR_TEXT("Velmor", "Freeware"),
-                          {},
-                          {},
-                          true,
-                          Font{u"MS Sans Serif", 9.75, true}};
-    Label3 = Label{{270, 2940, 285, 195}, VELMOR_TEXT("Velmor", "Visit")};
-    lblLink = Label{{630, 2940, 1200, 195}, std::u16string(kMakerWebAddress), {}, {0, 0, 192}};
-    Label5 = Label{{1890, 2940, 1365, 195}, VELMOR_TEXT("Velmor", "for other freewares.")};
-    cmdOK =
-        CommandButton{{4245, 2760, 1260, 375}, VELMOR_TEXT("Velmor", "OK"), {}, Font{}, true, true};
+    Line1[0] = Label{kRuleLight, {}, {}, kRuleWhite};
+    Line1[1] = Label{kRuleDark, {}, {}, kRuleGrey};
+    lblDisclaimer =
+        Label{kDisclaimer, VELMOR_TEXT("Velmor", "Freeware"), {}, {}, true, kDisclaimerFont};
+    Label3 = Label{kVisit, VELMOR_TEXT("Velmor", "Visit")};
+    lblLink = Label{kLink, std::u16string(kMakerWebAddress), {}, kLinkBlue};
+    Label5 = Label{kOtherFreeware, VELMOR_TEXT("Velmor", "for other freewares.")};
+    cmdOK = CommandButton{kOk, VELMOR_TEXT("Velmor", "OK"), {}, Font{}, true, true};
     cmdOK.onClick = [this] { cmdOK_Click(); };
 }
 
