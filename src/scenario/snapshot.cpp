@@ -56,6 +56,13 @@ std::string labelLine(const std::string& tag, const Label& label) {
            " fore=" + colour(label.fore);
 }
 
+// A push button's line: whether it takes clicks, and whether Enter (default)
+// or Esc (cancel) presses it.
+std::string buttonLine(const std::string& tag, const CommandButton& button) {
+    return tag + " enabled=" + flag(button.enabled) + " default=" + flag(button.isDefault) +
+           " cancel=" + flag(button.isCancel);
+}
+
 void addFieldLines(const FmMain& main, std::vector<std::string>& lines) {
     for (std::size_t i = 0; i < kFieldCount; ++i) {
         const std::string index = " " + std::to_string(i);
@@ -156,7 +163,9 @@ void addOptionsLines(const FmOptions& dialog, std::vector<std::string>& lines) {
     lines.push_back(labelLine("Label1", dialog.Label1));
     lines.push_back(labelLine("Label2", dialog.Label2));
     lines.push_back(labelLine("lbSample", dialog.lbSample));
-    lines.push_back("cmOptExit enabled=" + flag(dialog.cmOptExit.enabled));
+    for (const auto& [name, button] :
+         {std::pair{"cmOptExit", &dialog.cmOptExit}, std::pair{"cmOptCancel", &dialog.cmOptCancel}})
+        lines.push_back(buttonLine(name, *button));
 }
 
 }  // namespace
@@ -180,6 +189,7 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
               std::pair{"Label3", &about->Label3}, std::pair{"lblLink", &about->lblLink},
               std::pair{"Label5", &about->Label5}})
             lines.push_back(labelLine(name, *label));
+        lines.push_back(buttonLine("cmdOK", about->cmdOK));
     }
     lines.push_back("pending dec=" + quote(pending.pendDecMark) +
                     " ths=" + quote(pending.pendThsSep));
