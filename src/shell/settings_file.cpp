@@ -23,10 +23,7 @@ bool canHoldSettings(const Platform& platform, const fs::path& folder) {
 }
 
 bool writeInto(const Platform& platform, const fs::path& folder, std::string_view bytes) {
-    if (folder.empty()) return false;
-    std::error_code error;
-    fs::create_directories(folder, error);
-    return platform.folderWritable(folder) &&
+    return createFolders(folder) && platform.folderWritable(folder) &&
            replaceFileAtomically(folder / kSettingsFileName, bytes);
 }
 

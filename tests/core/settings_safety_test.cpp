@@ -1,0 +1,132 @@
+// Settings that are never lost: what the settings file meets on real
+// machines (links, umasks, other editors, a second Velmor, a full stick).
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "shell/atomic_file.h"
+#include "shell/settings_file.h"
+#include "test_support/scripted_platform.h"
+
+namespace velmor {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contents(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void put(const fs::path& file, const std::string& bytes) {
+    std::ofstream(file, std::ios::binary) << bytes;
+}
+
+int entriesIn(const fs::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+unsigned modeOf(const fs::path& path) {
+    return static_cast<unsigned>(fs::status(path).permissions() & fs::perms::mask);
+}
+
+const Settings kSettings{15, 30, u",", u".", 1, 2, u"1.234,5", 3};
+const std::string kOld = "an older session\r\n1,2\r\n";
+
+class SettingsSafetyTest : public ::testing::Test {
+protected:
+    fs::path programFile() const { return platform.programFolder() / kSettingsFileName; }
+    fs::path userFile() const { return platform.userConfigFolder() / kSettingsFileName; }
+
+    test_support::ScriptedPlatform platform;
+};
+
+TEST_F(SettingsSafetyTest, ALinkedFileIsWrittenThroughItsLink) {
+    const fs::path repository = platform.programFolder() / "dotfiles";
+    const fs::path kept = repository / kSettingsFileName;
+    struct Case {
+        const char* what;
+        void (*link)(const fs::path& kept, const fs::path& file);
+        fs::file_type type;  // what stands beside the program afterwards
+    };
+    const Case cases[] = {
+        {"a symbolic link",
+         [](const fs::path&, const fs::path& file) {
+             fs::create_symlink("dotfiles/config.ini", file);
+         },
+         fs::file_type::symlink},
+        {"a hard link",
+         [](const fs::path& kept, const fs::path& file) { fs::create_hard_link(kept, file); },
+         fs::file_type::regular},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(repository);
+        fs::remove(programFile());
+        fs::create_directory(repository);
+        put(kept, kOld);
+        c.link(kept, programFile());
+        ASSERT_TRUE(saveSettings(platform, kSettings)) << c.what;
+        EXPECT_EQ(fs::symlink_status(programFile()).type(), c.type) << c.what;
+        EXPECT_EQ(loadSettings(platform).left, 15) << c.what;
+        EXPECT_EQ(contents(kept), contents(programFile())) << c.what;
+        EXPECT_EQ(entriesIn(repository), 1) << c.what << ": a temporary file stayed";
+        EXPECT_FALSE(fs::exists(userFile())) << c.what;
+    }
+}
+
+TEST_F(SettingsSafetyTest, NewFilesAndFoldersTakeTheirModesFromTheUmask) {
+    struct Case {
+        mode_t umask;
+        unsigned file;
+        unsigned folder;
+    };
+    const Case cases[] = {{077, 0600, 0700}, {022, 0644, 0700}, {0, 0666, 0700}};
+    platform.programFolderWritable = false;  // the user's folder is made anew
+    const fs::path madeFolder = platform.userConfigFolder();
+    for (const Case& c : cases) {
+        fs::remove_all(madeFolder);
+        const mode_t previous = ::umask(c.umask);
+        const bool saved = saveSettings(platform, kSettings);
+        ::umask(previous);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(modeOf(userFile()), c.file) << "umask " << c.umask;
+        EXPECT_EQ(modeOf(madeFolder), c.folder) << "umask " << c.umask;
+    }
+}
+
+TEST_F(SettingsSafetyTest, AnExistingFileKeepsItsModeUnlessItsOwnerCannotReadIt) {
+    put(programFile(), kOld);
+    fs::permissions(programFile(), fs::perms(0640));
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(modeOf(programFile()), 0640u);
+
+    put(programFile(), kOld);
+    fs::permissions(programFile(), fs::perms(0200));
+    EXPECT_FALSE(replaceFileAtomically(programFile(), "new"));
+    // The session's settings went to the user's folder instead.
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    fs::permissions(programFile(), fs::perms(0600));
+    EXPECT_EQ(contents(programFile()), kOld);
+    EXPECT_EQ(entriesIn(platform.programFolder()), 1);
+    EXPECT_TRUE(fs::exists(userFile()));
+}
+
+TEST_F(SettingsSafetyTest, AnotherStartLeavesASaveInProgressAlone) {
+    put(programFile(), kOld);
+    FileReplacement save(programFile());
+    ASSERT_TRUE(save.write("the new session"));
+    loadSettings(platform);  // a second Velmor starts meanwhile
+    ASSERT_TRUE(save.commit());
+    EXPECT_EQ(contents(programFile()), "the new session");
+    EXPECT_EQ(entriesIn(platform.programFolder()), 1);
+}
+
+}  // namespace
+}  // namespace velmor
