@@ -23,7 +23,9 @@ std::filesystem::path settingsFolder(const Platform& platform);
 
 // The settings file start-up reads: the one where the next save will write,
 // or, while that does not exist yet, a config.ini beside the program, which
-// seeds the settings.
+// seeds the settings. A copy that keeps its settings beside itself reads
+// the user's file instead when that is newer: the last save could not be
+// made beside the program and went there.
 std::optional<std::filesystem::path> findSettingsFile(const Platform& platform);
 
 // Reads the settings file; empty values when there is none. Only its start

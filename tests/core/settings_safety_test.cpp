@@ -128,5 +128,23 @@ TEST_F(SettingsSafetyTest, AnotherStartLeavesASaveInProgressAlone) {
     EXPECT_EQ(entriesIn(platform.programFolder()), 1);
 }
 
+TEST_F(SettingsSafetyTest, APortableCopyReadsTheNewerOfItsOwnAndTheUsersFile) {
+    // The stick was full at the last save, which went to the user's folder.
+    put(programFile(), "t\r\n1,1\r\n");
+    fs::create_directories(platform.userConfigFolder());
+    put(userFile(), "t\r\n2,2\r\n");
+    const auto now = fs::file_time_type::clock::now();
+    struct Case {
+        fs::path newer;
+        std::int32_t left;
+    };
+    for (const Case& c : {Case{userFile(), 2}, Case{programFile(), 1}}) {
+        fs::last_write_time(programFile(), now - std::chrono::hours(1));
+        fs::last_write_time(userFile(), now - std::chrono::hours(1));
+        fs::last_write_time(c.newer, now);
+        EXPECT_EQ(loadSettings(platform).left, c.left) << c.newer;
+    }
+}
+
 }  // namespace
 }  // namespace velmor
