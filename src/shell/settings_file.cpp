@@ -42,6 +42,14 @@ fs::path settingsFolder(const Platform& platform) {
     return platform.userConfigFolder();
 }
 
+fs::path userConfigFolderFor(std::string_view configHome, std::string_view home) {
+    // Relative values are not taken: they would name a different folder
+    // from every working folder the program is started in.
+    if (!configHome.empty() && configHome.front() == '/') return fs::path(configHome) / "velmor";
+    if (!home.empty() && home.front() == '/') return fs::path(home) / ".config" / "velmor";
+    return {};
+}
+
 std::optional<fs::path> findSettingsFile(const Platform& platform) {
     const fs::path folder = settingsFolder(platform);
     const fs::path program = platform.programFolder();

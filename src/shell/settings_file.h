@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "platform/platform.h"
 #include "shell/settings_text.h"
@@ -20,6 +21,11 @@ bool isInstalledProgram(const std::filesystem::path& programFolder);
 // that folder can take the file, else in the user's folder. Empty when
 // there is no user's folder to fall back on.
 std::filesystem::path settingsFolder(const Platform& platform);
+
+// The user's configuration folder for Velmor from XDG_CONFIG_HOME and HOME
+// (either may be empty): XDG_CONFIG_HOME/velmor, else HOME/.config/velmor.
+// A relative value counts as unset; empty when there is no folder at all.
+std::filesystem::path userConfigFolderFor(std::string_view configHome, std::string_view home);
 
 // The settings file start-up reads: the one where the next save will write,
 // or, while that does not exist yet, a config.ini beside the program, which

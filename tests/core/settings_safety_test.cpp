@@ -146,5 +146,25 @@ TEST_F(SettingsSafetyTest, APortableCopyReadsTheNewerOfItsOwnAndTheUsersFile) {
     }
 }
 
+TEST(UserConfigFolder, RelativeValuesCountAsUnset) {
+    struct Case {
+        const char* configHome;
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/cfg", "/home/u", "/cfg/velmor"},
+        {"", "/home/u", "/home/u/.config/velmor"},
+        {"rel/cfg", "/home/u", "/home/u/.config/velmor"},
+        {"~/.config", "/home/u", "/home/u/.config/velmor"},
+        {"rel/cfg", "home/u", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(userConfigFolderFor(c.configHome, c.home), fs::path(c.folder))
+            << '"' << c.configHome << "\", \"" << c.home << '"';
+    }
+}
+
 }  // namespace
 }  // namespace velmor
