@@ -34,16 +34,16 @@ std::u16string inQuotes(std::u16string_view text) {
     return u"\"" + std::u16string(text) + u"\"";
 }
 
+// A line ends at CR LF, at LF, or at a lone CR (as older Mac editors save).
 std::vector<std::u16string_view> splitLines(std::u16string_view text) {
     if (!text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
     std::vector<std::u16string_view> lines;
     while (!text.empty()) {
-        const auto end = text.find(u'\n');
-        std::u16string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-        lines.push_back(line);
+        const auto end = text.find_first_of(u"\r\n");
+        lines.push_back(text.substr(0, end));
         if (end == std::u16string_view::npos) break;
-        text.remove_prefix(end + 1);
+        const bool crLf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }

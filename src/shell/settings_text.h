@@ -47,7 +47,7 @@ struct ReadSettings {
     std::optional<std::int16_t> field{};
 };
 
-// Reads the text line by line (CR LF or LF). A field ends at a comma or at
+// Reads the text line by line (CR LF, LF or a lone CR). A field ends at a comma or at
 // the end of its line, and a line's fields beyond those it needs are
 // ignored. A quoted text runs to the last double quote of its line, so every
 // text the writer makes reads back as written.
