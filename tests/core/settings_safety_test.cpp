@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "options/fm_options.h"
 #include "shell/atomic_file.h"
 #include "shell/settings_file.h"
 #include "shell/text_encoding.h"
@@ -210,6 +211,54 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
     EXPECT_EQ(decodeText(bytes.substr(0, 7), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 9), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 4) + std::string("\x00\xDC", 2), true), u"\uFEFFa\uFFFD");
+}
+
+TEST(Marks, TheReaderAndTheDialogTakeTheSameMarks) {
+    struct Case {
+        std::u16string mark;
+        bool usable;
+    };
+    const Case cases[] = {
+        {u",", true},
+        {u"\u00A0", true},
+        {u"\U0001F600", true},
+        {u"7", false},
+        {std::u16string(1, u'\0'), false},
+        {u"\u0085", false},
+        {u"\u200F", false},
+        {u"\u00AD", false},
+        {u"\u2028", false},
+        {u"\uFEFF", false},
+        {u"\xD83D", false},  // the first half of the emoji above
+    };
+    test_support::ScriptedPlatform platform;
+    PendingMarks pending;
+    FmOptions dialog(platform, pending);
+    for (const Case& c : cases) {
+        const std::u16string file = u"t\r\n0,0\r\n\"" + c.mark + u"\"\r\n";
+        EXPECT_EQ(parseSettings(file).decMark.has_value(), c.usable) << int(c.mark[0]);
+        // Typed into the dialog's "other" box, with a listed separator.
+        pending = PendingMarks{u".", u"'"};
+        dialog.load();
+        dialog.Form_Activate();
+        dialog.cbDec.setListIndex(dialog.cbDec.listCount() - 1);
+        dialog.txDec.replaceByUser(c.mark);
+        EXPECT_EQ(dialog.cmOptExit.enabled, c.usable) << int(c.mark[0]);
+    }
+}
+
+TEST(Marks, TheDialogsBoxTakesOneCharacterAlsoBeyondTheFirst65536) {
+    test_support::ScriptedPlatform platform;
+    PendingMarks pending{u".", u","};
+    FmOptions dialog(platform, pending);
+    dialog.load();
+    dialog.Form_Activate();
+    dialog.cbDec.setListIndex(dialog.cbDec.listCount() - 1);
+    dialog.txDec.replaceByUser(u"\U0001F600");
+    dialog.txDec.replaceByUser(u"\U0001F600x");
+    EXPECT_EQ(dialog.txDec.text(), u"\U0001F600");
+    dialog.cmOptExit_Click();
+    EXPECT_EQ(pending.pendDecMark, u"\U0001F600");
 }
 
 }  // namespace
