@@ -159,17 +159,24 @@ bool replaceFileAtomically(const fs::path& file, std::string_view bytes) {
 }
 
 void removeStaleTemporaries(const fs::path& file) {
-    const fs::path target = followLinks(file);
-    if (target.empty()) return;
-    const std::string prefix = temporaryPrefix(target);
-    std::error_code error;
-    for (const auto& entry : fs::directory_iterator(folderOf(target), error)) {
-        if (!entry.path().filename().string().starts_with(prefix)) continue;
-        // A writer that is gone holds no lock any more.
-        const int fd = ::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
-        if (fd < 0) continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
-        ::close(fd);
+    const auto removeBeside = [](const fs::path& place) {
+        const std::string prefix = temporaryPrefix(place);
+        std::error_code error;
+        for (const auto& entry : fs::directory_iterator(folderOf(place), error)) {
+            if (!entry.path().filename().string().starts_with(prefix)) continue;
+            // A writer that is gone holds no lock any more.
+            const int fd =
+                ::open(entry.path().c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+            if (fd < 0) continue;
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0) ::unlink(entry.path().c_str());
+            ::close(fd);
+        }
+    };
+    removeBeside(file);
+    // Saves go beside a link's target; before links were followed, they went
+    // beside the link, whose leftovers are cleaned above.
+    if (const fs::path target = followLinks(file); !target.empty() && target != file) {
+        removeBeside(target);
     }
 }
 
