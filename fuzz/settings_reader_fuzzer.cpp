@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the settings reader as a config.ini would reach
 // it, and checks that what it keeps is usable, that writing it out again
-// reads back as written, and that a cut UTF-8 file is still read as UTF-8.
+// reads back as written, and that a cut UTF-8 or UTF-16 file keeps its
+// encoding.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -51,10 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(again.rndMode == kept.rndMode && again.digits == kept.digits);
     check(again.entryText == kept.entryText && again.field == kept.field);
 
-    // A read limit that cuts UTF-8 text anywhere keeps it UTF-8: what is
-    // read is the text's start, less the character the cut splits.
-    if (detectEncoding(bytes) != Encoding::Windows1252) {
-        const std::u16string start = decodeText(bytes.substr(0, size / 2), true);
+    // A read limit that cuts UTF-8 or UTF-16 text anywhere keeps its
+    // encoding: what is read is the text's start, less the character the cut
+    // splits. (The limit lies far beyond UTF-16's byte order mark.)
+    const Encoding encoding = detectEncoding(bytes);
+    if (encoding != Encoding::Windows1252) {
+        const bool utf16 = encoding == Encoding::Utf16Le || encoding == Encoding::Utf16Be;
+        const std::size_t cut = std::max<std::size_t>(size / 2, utf16 ? 2 : 0);
+        const std::u16string start = decodeText(bytes.substr(0, cut), true);
         check(text.starts_with(start));
     }
     return 0;

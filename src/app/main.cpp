@@ -1,10 +1,15 @@
 // Velmor: a converter for byte quantities.
+#include <signal.h>
+
 #include <QApplication>
 
 #include "ui/termination_signals.h"
 #include "ui/velmor_application.h"
 
 int main(int argc, char** argv) {
+    // Beyond a file-size limit a write then fails with EFBIG, and a save is
+    // refused as on a full disk, instead of the signal ending Velmor.
+    ::signal(SIGXFSZ, SIG_IGN);
     std::jthread fontConfiguration = velmor::ui::loadFontConfiguration();
     QApplication app(argc, argv);
     fontConfiguration.join();

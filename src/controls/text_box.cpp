@@ -22,6 +22,7 @@ void TextBox::replaceSelection(std::u16string_view with) {
     const auto start = static_cast<std::size_t>(selStart_);
     std::u16string edited = text_;
     edited.replace(start, static_cast<std::size_t>(selLength_), with);
+    if (acceptsEdit && !acceptsEdit(edited)) return;
     const int caret = selStart_ + static_cast<int>(with.size());
     // The caret ends behind the edit, as it does when the user types.
     const bool changed = edited != text_;

@@ -39,8 +39,11 @@ public:
     void moveCaretEnd() { setSelection(static_cast<int>(text_.size()), 0); }
     void moveCaretLeft();
     void moveCaretRight();
-    // The box's own paste or cut replaces the whole text, unfiltered.
-    void replaceByUser(std::u16string text) { setText(std::move(text)); }
+    // The box's own paste or cut replaces the whole text, unfiltered but for
+    // acceptsEdit.
+    void replaceByUser(std::u16string text) {
+        if (!acceptsEdit || acceptsEdit(text)) setText(std::move(text));
+    }
 
     Rect geometry;
     Rgb back{255, 255, 255};
@@ -48,6 +51,9 @@ public:
     Font font;
     Alignment alignment = Alignment::Left;
     int maxLength = kUnlimited;
+    // When set, the user's own editing is dropped wherever it would leave a
+    // text this refuses; text set in code is taken as it is.
+    std::function<bool(std::u16string_view)> acceptsEdit;
     bool enabled = true;
     bool visible = true;
     bool focused = false;  // the keyboard's focus, given by code

@@ -7,6 +7,7 @@
 #include "input/number_text.h"
 #include "options/find_first_line.h"
 #include "options/options_layout.h"
+#include "shell/settings_text.h"
 
 namespace velmor {
 namespace {
@@ -22,8 +23,10 @@ std::u16string toPending(const std::u16string& mark) {
     return mark == u" " ? std::u16string(1, kNoBreakSpace) : mark;
 }
 
-bool holdsDigit(std::u16string_view mark) {
-    return mark.find_first_of(u"0123456789") != std::u16string_view::npos;
+// Characters, a pair of surrogates counting as one.
+std::size_t characterCount(std::u16string_view text) {
+    return static_cast<std::size_t>(std::count_if(
+        text.begin(), text.end(), [](char16_t c) { return c < 0xDC00 || c > 0xDFFF; }));
 }
 
 constexpr std::array kTabOrder{OptionsFocus::cbDec,     OptionsFocus::txDec,
@@ -63,6 +66,11 @@ void FmOptions::makeControls() {
         entry->back = kOptionsSilver;
         entry->font = kBoxFont;
         entry->maxLength = 1;
+        // One typed character, also one beyond the first 65536 that takes
+        // two code units; a longer mark set in code may be shortened.
+        entry->acceptsEdit = [entry](std::u16string_view text) {
+            return characterCount(text) <= std::max<std::size_t>(1, characterCount(entry->text()));
+        };
     }
     txDec.geometry = kDecimalBox;
     txDec.alignment = Alignment::Center;
@@ -144,7 +152,9 @@ void FmOptions::reopenBox(OptionsFocus which, const std::u16string& text) {
 }
 
 bool FmOptions::marksAcceptable() const {
-    return optDecMark != optThsSep && !holdsDigit(optDecMark) && !holdsDigit(optThsSep);
+    // Exactly the marks that the settings file reads back.
+    return optDecMark != optThsSep && isUsableMark(optDecMark) &&
+           (optThsSep.empty() || isUsableMark(optThsSep));
 }
 
 void FmOptions::ShowSample() {

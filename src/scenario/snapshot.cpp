@@ -121,8 +121,7 @@ void addConfigLines(const test_support::ScriptedPlatform& platform,
         return;
     }
     const Encoding encoding = detectEncoding(*bytes);
-    std::u16string text =
-        encoding == Encoding::Windows1252 ? decodeWindows1252(*bytes) : decodeUtf8(*bytes);
+    std::u16string text = decodeText(*bytes);
     std::vector<std::u16string> fileLines;
     for (std::size_t start = 0; start < text.size();) {
         auto end = text.find(u'\n', start);
@@ -134,7 +133,8 @@ void addConfigLines(const test_support::ScriptedPlatform& platform,
     }
     const char* encodingName = encoding == Encoding::Ascii         ? "ascii"
                                : encoding == Encoding::Windows1252 ? "windows-1252"
-                                                                   : "utf-8";
+                               : encoding == Encoding::Utf8        ? "utf-8"
+                                                                   : "utf-16";
     lines.push_back(std::string("config where=") +
                     (file->parent_path() == platform.programFolder() ? "program" : "user") +
                     " encoding=" + encodingName + " lines=" + std::to_string(fileLines.size()));

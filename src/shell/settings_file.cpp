@@ -23,10 +23,7 @@ bool canHoldSettings(const Platform& platform, const fs::path& folder) {
 }
 
 bool writeInto(const Platform& platform, const fs::path& folder, std::string_view bytes) {
-    if (folder.empty()) return false;
-    std::error_code error;
-    fs::create_directories(folder, error);
-    return platform.folderWritable(folder) &&
+    return createFolders(folder) && platform.folderWritable(folder) &&
            replaceFileAtomically(folder / kSettingsFileName, bytes);
 }
 
@@ -45,13 +42,34 @@ fs::path settingsFolder(const Platform& platform) {
     return platform.userConfigFolder();
 }
 
+fs::path userConfigFolderFor(std::string_view configHome, std::string_view home) {
+    // Relative values are not taken: they would name a different folder
+    // from every working folder the program is started in.
+    if (!configHome.empty() && configHome.front() == '/') return fs::path(configHome) / "velmor";
+    if (!home.empty() && home.front() == '/') return fs::path(home) / ".config" / "velmor";
+    return {};
+}
+
 std::optional<fs::path> findSettingsFile(const Platform& platform) {
-    for (const fs::path& folder : {settingsFolder(platform), platform.programFolder()}) {
-        if (!folder.empty() && isRegularFile(folder / kSettingsFileName)) {
-            return folder / kSettingsFileName;
+    const fs::path folder = settingsFolder(platform);
+    const fs::path program = platform.programFolder();
+    const auto fileIn = [](const fs::path& where) -> std::optional<fs::path> {
+        if (where.empty() || !isRegularFile(where / kSettingsFileName)) return std::nullopt;
+        return where / kSettingsFileName;
+    };
+    const auto saved = fileIn(folder);
+    // A copy that keeps its settings beside itself saves to the user's
+    // folder when its own folder cannot take the file (a full stick): the
+    // newer of the two files holds the last session.
+    if (folder == program) {
+        const auto fallback = fileIn(platform.userConfigFolder());
+        std::error_code error;
+        if (fallback && (!saved || fs::last_write_time(*fallback, error) >
+                                       fs::last_write_time(*saved, error))) {
+            return fallback;
         }
     }
-    return std::nullopt;
+    return saved ? saved : fileIn(program);
 }
 
 ReadSettings loadSettings(const Platform& platform) {

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string_view>
 
 #include "platform/platform.h"
 #include "shell/settings_text.h"
@@ -21,9 +22,16 @@ bool isInstalledProgram(const std::filesystem::path& programFolder);
 // there is no user's folder to fall back on.
 std::filesystem::path settingsFolder(const Platform& platform);
 
+// The user's configuration folder for Velmor from XDG_CONFIG_HOME and HOME
+// (either may be empty): XDG_CONFIG_HOME/velmor, else HOME/.config/velmor.
+// A relative value counts as unset; empty when there is no folder at all.
+std::filesystem::path userConfigFolderFor(std::string_view configHome, std::string_view home);
+
 // The settings file start-up reads: the one where the next save will write,
 // or, while that does not exist yet, a config.ini beside the program, which
-// seeds the settings.
+// seeds the settings. A copy that keeps its settings beside itself reads
+// the user's file instead when that is newer: the last save could not be
+// made beside the program and went there.
 std::optional<std::filesystem::path> findSettingsFile(const Platform& platform);
 
 // Reads the settings file; empty values when there is none. Only its start

@@ -34,16 +34,16 @@ std::u16string inQuotes(std::u16string_view text) {
     return u"\"" + std::u16string(text) + u"\"";
 }
 
+// A line ends at CR LF, at LF, or at a lone CR (as older Mac editors save).
 std::vector<std::u16string_view> splitLines(std::u16string_view text) {
     if (!text.empty() && text.front() == kByteOrderMark) text.remove_prefix(1);
     std::vector<std::u16string_view> lines;
     while (!text.empty()) {
-        const auto end = text.find(u'\n');
-        std::u16string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == u'\r') line.remove_suffix(1);
-        lines.push_back(line);
+        const auto end = text.find_first_of(u"\r\n");
+        lines.push_back(text.substr(0, end));
         if (end == std::u16string_view::npos) break;
-        text.remove_prefix(end + 1);
+        const bool crLf = text[end] == u'\r' && end + 1 < text.size() && text[end + 1] == u'\n';
+        text.remove_prefix(end + (crLf ? 2 : 1));
     }
     return lines;
 }
@@ -105,13 +105,17 @@ bool isControl(char16_t c) {
     return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-// A mark that would make numbers unreadable is not taken.
+// Characters that show nothing or steer the writing direction (Unicode's
+// format characters and the line and paragraph separators), and the two
+// codes that are no characters at all: a mark made of them cannot be seen.
+bool isInvisible(char16_t c) {
+    return c == 0x00AD || c == 0x061C || c == 0x180E || (c >= 0x200B && c <= 0x200F) ||
+           (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x206F) || c == 0xFEFF ||
+           (c >= 0xFFF9 && c <= 0xFFFB) || c == 0xFFFE || c == 0xFFFF;
+}
+
 std::optional<std::u16string> usableMark(std::u16string_view mark) {
-    if (mark.empty()) return std::nullopt;
-    for (const char16_t c : mark) {
-        if ((c >= u'0' && c <= u'9') || isControl(c)) return std::nullopt;
-    }
-    return std::u16string(mark);
+    return isUsableMark(mark) ? std::optional(std::u16string(mark)) : std::nullopt;
 }
 
 // An entry that the entry box could not hold is not taken: one with a
@@ -126,6 +130,23 @@ std::optional<std::u16string> usableEntry(std::u16string_view entry) {
 }
 
 }  // namespace
+
+bool isUsableMark(std::u16string_view mark) {
+    if (mark.empty()) return false;
+    for (std::size_t i = 0; i < mark.size(); ++i) {
+        const char16_t c = mark[i];
+        const bool high = c >= 0xD800 && c <= 0xDBFF;
+        const bool low = c >= 0xDC00 && c <= 0xDFFF;
+        if (high && i + 1 < mark.size() && mark[i + 1] >= 0xDC00 && mark[i + 1] <= 0xDFFF) {
+            ++i;  // a whole character beyond the first 65536
+            continue;
+        }
+        if ((c >= u'0' && c <= u'9') || isControl(c) || isInvisible(c) || high || low) {
+            return false;
+        }
+    }
+    return true;
+}
 
 std::u16string formatSettings(const Settings& settings) {
     std::u16string text = u"Velmor (" + std::u16string(kMakerWebAddress) + u")";

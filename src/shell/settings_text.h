@@ -31,11 +31,17 @@ struct Settings {
 //   "entry text",field
 std::u16string formatSettings(const Settings& settings);
 
+// Whether a decimal mark or thousand separator keeps numbers readable: not
+// empty, and no digit, control character, invisible or direction-steering
+// character, or half of a character (a lone surrogate) in it. The settings
+// reader and the options dialog's typed marks take exactly these.
+bool isUsableMark(std::u16string_view mark);
+
 // What a settings text holds. A value that is missing, does not parse, does
-// not fit its type, or is unusable (a field index outside 0..8, an empty mark,
-// a mark holding a digit or a control character, an entry holding a control
-// character or longer than the entry box once trimmed) is left empty, so that
-// the caller keeps its default.
+// not fit its type, or is unusable (a field index outside 0..8, a mark that
+// isUsableMark refuses, an entry holding a control character or longer than
+// the entry box once trimmed) is left empty, so that the caller keeps its
+// default.
 struct ReadSettings {
     std::optional<std::int32_t> left{};
     std::optional<std::int32_t> top{};
@@ -47,7 +53,7 @@ struct ReadSettings {
     std::optional<std::int16_t> field{};
 };
 
-// Reads the text line by line (CR LF or LF). A field ends at a comma or at
+// Reads the text line by line (CR LF, LF or a lone CR). A field ends at a comma or at
 // the end of its line, and a line's fields beyond those it needs are
 // ignored. A quoted text runs to the last double quote of its line, so every
 // text the writer makes reads back as written.

@@ -59,6 +59,37 @@ bool validSecondByte(std::uint8_t lead, std::uint8_t second) {
     return second >= low && second <= high;
 }
 
+bool isHighSurrogate(char16_t unit) {
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+
+bool isLowSurrogate(char16_t unit) {
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
+// UTF-16 code units; an odd last byte is dropped, a lone surrogate becomes
+// U+FFFD, and when `cutShort` a high surrogate at the end, whose partner the
+// cut took, is dropped.
+std::u16string decodeUtf16(std::string_view bytes, bool bigEndian, bool cutShort) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        const auto first = static_cast<std::uint8_t>(bytes[i]);
+        const auto second = static_cast<std::uint8_t>(bytes[i + 1]);
+        units += static_cast<char16_t>(bigEndian ? first << 8 | second : second << 8 | first);
+    }
+    if (cutShort && !units.empty() && isHighSurrogate(units.back())) units.pop_back();
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const bool paired =
+            isHighSurrogate(units[i]) && i + 1 < units.size() && isLowSurrogate(units[i + 1]);
+        if (paired) {
+            ++i;
+        } else if (isHighSurrogate(units[i]) || isLowSurrogate(units[i])) {
+            units[i] = static_cast<char16_t>(kReplacement);
+        }
+    }
+    return units;
+}
+
 }  // namespace
 
 std::optional<std::string> encodeWindows1252(std::u16string_view text) {
@@ -129,6 +160,8 @@ std::u16string decodeUtf8(std::string_view bytes) {
 }
 
 Encoding detectEncoding(std::string_view bytes) {
+    if (bytes.starts_with("\xFF\xFE")) return Encoding::Utf16Le;
+    if (bytes.starts_with("\xFE\xFF")) return Encoding::Utf16Be;
     bool highBytes = false;
     for (std::size_t i = 0; i < bytes.size();) {
         highBytes = highBytes || static_cast<std::uint8_t>(bytes[i]) >= 0x80;
@@ -157,6 +190,10 @@ std::size_t cutCharacterLength(std::string_view bytes) {
 }
 
 std::u16string decodeText(std::string_view bytes, bool cutShort) {
+    const Encoding encoding = detectEncoding(bytes);
+    if (encoding == Encoding::Utf16Le || encoding == Encoding::Utf16Be) {
+        return decodeUtf16(bytes, encoding == Encoding::Utf16Be, cutShort);
+    }
     if (cutShort) bytes.remove_suffix(cutCharacterLength(bytes));
     return detectEncoding(bytes) == Encoding::Windows1252 ? decodeWindows1252(bytes)
                                                           : decodeUtf8(bytes);

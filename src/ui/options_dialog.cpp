@@ -188,8 +188,10 @@ void OptionsDialog::sync() {
     for (const auto& [box, model] :
          {std::pair{txDec_, &form_.txDec}, std::pair{txThs_, &form_.txThs}}) {
         const QString text = qt(model->text());
-        // A text set in code is never cut to the one typed character.
-        box->setMaxLength(std::max<int>(1, static_cast<int>(text.size())));
+        // A text set in code is never cut to the one typed character, and a
+        // character beyond the first 65536 takes two code units: the model
+        // refuses what is more than one character.
+        box->setMaxLength(std::max<int>(2, static_cast<int>(text.size())));
         if (box->text() != text) box->setText(text);
         box->setEnabled(model->enabled);
         setBack(*box, model->back);

@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
+#include "shell/settings_file.h"
 #include "ui/qt_convert.h"
 
 namespace velmor::ui {
@@ -50,14 +51,14 @@ void QtPlatform::endProgram() {
 }
 
 std::filesystem::path QtPlatform::userConfigFolder() const {
-    // Without HOME and XDG_CONFIG_HOME Qt would answer a folder at the file
-    // system's root; the settings are then not kept at all.
-    if (qEnvironmentVariableIsEmpty("XDG_CONFIG_HOME") && qEnvironmentVariableIsEmpty("HOME")) {
-        return {};
+    // Qt's test mode keeps tests away from the user's own folder.
+    if (QStandardPaths::isTestModeEnabled()) {
+        return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdU16String();
     }
-    // With the application named "velmor" and no organisation, this is
-    // XDG_CONFIG_HOME/velmor, or ~/.config/velmor.
-    return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdU16String();
+    // Qt would take relative values as they stand, and answer a folder at
+    // the file system's root without either.
+    return userConfigFolderFor(qgetenv("XDG_CONFIG_HOME").toStdString(),
+                               qgetenv("HOME").toStdString());
 }
 
 bool QtPlatform::folderWritable(const std::filesystem::path& folder) const {

@@ -4,6 +4,7 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QEvent>
 #include <QSocketNotifier>
 #include <QWidget>
 
@@ -19,9 +20,24 @@ constexpr std::array kSignals{SIGTERM, SIGINT, SIGHUP};
 int readEnd = -1;
 int writeEnd = -1;
 std::array<struct sigaction, kSignals.size()> previous{};
+// Set once closing has begun: from then on until the process ends the
+// signals are ignored, so that a burst of them cannot end Velmor while it
+// saves or after its handler has gone.
+volatile sig_atomic_t closing = 0;
+
+// Async-signal-safe, as sigaction is.
+void ignoreTerminationSignals() {
+    closing = 1;
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    for (const int number : kSignals)
+        ::sigaction(number, &ignore, nullptr);
+}
 
 extern "C" void onSignal(int number) {
     const int savedErrno = errno;
+    ignoreTerminationSignals();
     const char byte = static_cast<char>(number);
     // Nothing but async-signal-safe calls here. A full pipe already holds
     // a request to close, so a failed write loses nothing.
@@ -44,17 +60,25 @@ TerminationSignals::TerminationSignals(QWidget& window) : QObject(&window), wind
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
+    closing = 0;
     for (std::size_t i = 0; i < kSignals.size(); ++i)
         ::sigaction(kSignals[i], &action, &previous[i]);
+    // Closing by the close box or a menu begins closing too.
+    window.installEventFilter(this);
 }
 
 TerminationSignals::~TerminationSignals() {
     if (notifier_ == nullptr) return;
-    for (std::size_t i = 0; i < kSignals.size(); ++i)
+    for (std::size_t i = 0; i < kSignals.size() && closing == 0; ++i)
         ::sigaction(kSignals[i], &previous[i], nullptr);
     ::close(readEnd);
     ::close(writeEnd);
     readEnd = writeEnd = -1;
+}
+
+bool TerminationSignals::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Close) ignoreTerminationSignals();
+    return false;
 }
 
 void TerminationSignals::closeWindow() {

@@ -11,8 +11,10 @@ namespace velmor::ui {
 // by SIGTERM (the desktop's logout), SIGINT or SIGHUP, so that whatever the
 // window's closing saves is saved then too. The signal handler only writes
 // the signal's number into a pipe; the window is closed from Qt's event loop
-// when the pipe has something to read. Only one may exist at a time; it
-// restores the signals' previous handling when it goes.
+// when the pipe has something to read. Once closing has begun, by a signal
+// or otherwise, further termination signals are ignored until the process
+// ends. Only one may exist at a time; when it goes before closing has
+// begun, it restores the signals' previous handling.
 class TerminationSignals : public QObject {
     Q_OBJECT
 public:
@@ -20,6 +22,9 @@ public:
     ~TerminationSignals() override;
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void closeWindow();
