@@ -6,6 +6,7 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include <array>
 #include <functional>
 
 #include "ui/velmor_application.h"
@@ -22,6 +23,21 @@ struct StartedVelmor {
         app.start();
     }
 };
+
+// The main window's menu commands, in the order of the bar.
+inline std::array<velmor::MenuItem*, 8> menuItems(velmor::FmMain& form) {
+    return {&form.mnuExit, &form.mnuEditCopy,   &form.mnuEditPaste, &form.mnuUndo,
+            &form.mnuRedo, &form.mnuHelpConfig, &form.mnuHelpHelp,  &form.mnuHelpAbout};
+}
+
+// Qt's modifiers for the core's bits (1 Shift, 2 Ctrl, 4 Alt).
+inline Qt::KeyboardModifiers qtModifiers(int bits) {
+    Qt::KeyboardModifiers mods;
+    mods.setFlag(Qt::ShiftModifier, bits & velmor::kShiftBit);
+    mods.setFlag(Qt::ControlModifier, bits & velmor::kCtrlBit);
+    mods.setFlag(Qt::AltModifier, bits & velmor::kAltBit);
+    return mods;
+}
 
 // Shows Velmor's windows in a shipped language from now on ("en" needs no
 // translation); start Velmor afterwards.

@@ -1,7 +1,8 @@
 // The Qt view over the core: every control model of the three windows shows
 // in the widget made from it, every widget event reaches the core, and what
 // only real widgets do (the system clipboard, the focus, the pictures, the
-// termination signal, the screen reader's tree).
+// termination signal, what a screen reader is told beyond what the desktop
+// suite reads).
 #include <QAccessible>
 #include <QClipboard>
 #include <QMenuBar>
@@ -23,18 +24,15 @@ using namespace velmor::ui;
 namespace {
 
 QByteArray name(const QWidget* widget) {
-    return QByteArray(widget->metaObject()->className()) + " " + widget->toolTip().toUtf8() +
-           (qobject_cast<const QLabel*>(widget) ? qobject_cast<const QLabel*>(widget)->text()
-                                                : QString())
-               .toUtf8();
+    const auto* label = qobject_cast<const QLabel*>(widget);
+    return QByteArray(widget->metaObject()->className()) + ' ' +
+           (label != nullptr ? label->text() : widget->toolTip()).toUtf8();
 }
 
-void expectFont(const QWidget* widget, const Font& model) {
-    const QFont font = qt(model);
-    QVERIFY2(widget->font().family() == font.family() &&
-                 widget->font().pointSizeF() == font.pointSizeF() &&
-                 widget->font().bold() == font.bold(),
-             name(widget));
+// A font's face, size and weight, which the models give (a link adds its
+// underline).
+QString face(const QFont& font) {
+    return QStringLiteral("%1 %2 %3").arg(font.family()).arg(font.pointSizeF()).arg(font.bold());
 }
 
 // A widget stands where its model says: exactly, or grown sideways to hold
@@ -58,20 +56,17 @@ void expectPlace(const QWidget* widget, const Rect& model, QWidget* window) {
              name(widget));
 }
 
-// A fixed text (a heading, a unit, a dialog's words) always shows; one that
-// comes and goes shows while its model is visible.
-enum class Shown { Always, AsModel };
-
-void expectLabel(QWidget* window, const Label& model, Shown shown = Shown::Always) {
+// A fixed text (a heading, a unit, a dialog's words) always shows; a number
+// comes and goes with its model.
+void expectLabel(QWidget* window, const Label& model, bool fixed = true) {
     auto* label = qobject_cast<QLabel*>(widgetShowing(*window, &model));
     QVERIFY2(label != nullptr, qPrintable(qt(model.caption)));
-    QVERIFY2(label->isVisibleTo(window) == (shown == Shown::Always || model.visible), name(label));
-    QVERIFY2(label->isVisibleTo(window) == model.visible, name(label));
+    QVERIFY2(label->isVisibleTo(window) == model.visible && (model.visible || !fixed), name(label));
     QCOMPARE(label->text(), translated(model.caption));
     QCOMPARE(label->palette().color(QPalette::Active, QPalette::WindowText), qt(model.fore));
     QCOMPARE(label->alignment(), qt(model.alignment));
     if (!model.toolTip.empty()) QCOMPARE(label->toolTip(), translated(model.toolTip));
-    expectFont(label, model.font);
+    QCOMPARE(face(label->font()), face(qt(model.font)));
     expectPlace(label, model.geometry, window);
 }
 
@@ -82,50 +77,53 @@ void expectTextBox(QLineEdit* box, const TextBox& model, QWidget* window) {
     QCOMPARE(box->palette().color(QPalette::Base), qt(model.back));
     QCOMPARE(box->alignment() & Qt::AlignHorizontal_Mask,
              qt(model.alignment) & Qt::AlignHorizontal_Mask);
-    expectFont(box, model.font);
+    QCOMPARE(face(box->font()), face(qt(model.font)));
     QCOMPARE(box->geometry(), pixels(model.geometry));
+}
+
+std::vector<std::pair<QToolButton*, CheckBox*>> optionBoxes(MainWindow& window, FmMain& form) {
+    std::vector<std::pair<QToolButton*, CheckBox*>> boxes;
+    for (int i = 0; i < FmMain::kDigitBoxes; ++i)
+        boxes.emplace_back(window.digitBox(i), &form.chDigit[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < FmMain::kRoundingBoxes; ++i)
+        boxes.emplace_back(window.roundingBox(i), &form.chRnd[static_cast<std::size_t>(i)]);
+    return boxes;
 }
 
 void expectMainWindow(MainWindow& window, FmMain& form) {
     QWidget* client = window.centralWidget();
+    const BackgroundWidget* back = window.background();
     for (std::size_t i = 0; i < kFieldCount; ++i) {
-        expectLabel(client, form.lbNum[i], Shown::AsModel);
-        expectLabel(client, form.lbDec[i], Shown::AsModel);
+        expectLabel(client, form.lbNum[i], false);
+        expectLabel(client, form.lbDec[i], false);
         expectLabel(client, form.lbUnit[i]);
         const int field = static_cast<int>(i);
-        QCOMPARE(window.background()->drawnFrame(field),
+        QCOMPARE(back->drawnFrame(field),
                  form.shNum[i].visible ? pixels(form.shNum[i].geometry) : QRect());
-        QCOMPARE(window.background()->drawnMarker(field),
+        QCOMPARE(back->drawnMarker(field),
                  form.lbSign[i].visible ? qt(form.lbSign[i].caption) : QString());
     }
     for (std::size_t k = 0; k < form.llHot.size(); ++k) {
-        QCOMPARE(window.background()->drawnHint(static_cast<int>(k)), qt(form.llHot[k].caption));
-        QCOMPARE(window.background()->hintGeometry(static_cast<int>(k)),
-                 pixels(form.llHot[k].geometry));
+        QCOMPARE(back->drawnHint(static_cast<int>(k)), qt(form.llHot[k].caption));
+        QCOMPARE(back->hintGeometry(static_cast<int>(k)), pixels(form.llHot[k].geometry));
     }
-    for (const Label* heading : {&form.lbDecimalHeading, &form.lbBinaryHeading})
-        expectLabel(client, *heading);
+    expectLabel(client, form.lbDecimalHeading);
+    expectLabel(client, form.lbBinaryHeading);
     QCOMPARE(window.banner()->isVisibleTo(client), form.pcButtons.visible);
     QCOMPARE(window.banner()->palette().color(QPalette::Window), qt(form.pcButtons.back));
     if (form.pcButtons.visible) {
         expectPlace(window.banner(), form.pcButtons.geometry, client);
-        expectLabel(client, form.lbMark, Shown::AsModel);
+        expectLabel(client, form.lbMark, false);
     }
     expectTextBox(window.entryBox(), form.txNum, client);
     QCOMPARE(window.entryBox()->palette().color(QPalette::Text), qt(form.txNum.fore));
-    for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
-        const bool digit = i < FmMain::kDigitBoxes;
-        const CheckBox& model = digit ? form.chDigit[static_cast<std::size_t>(i)]
-                                      : form.chRnd[static_cast<std::size_t>(i - 4)];
-        QToolButton* box = digit ? window.digitBox(i) : window.roundingBox(i - 4);
-        QCOMPARE(box->isChecked(), model.checked());
-        QCOMPARE(box->isEnabled(), model.enabled);
-        QCOMPARE(box->toolTip(), translated(model.toolTip));
-        expectPlace(box, model.geometry, client);
+    for (const auto& [box, model] : optionBoxes(window, form)) {
+        QCOMPARE(box->isChecked(), model->checked());
+        QCOMPARE(box->isEnabled(), model->enabled);
+        QCOMPARE(box->toolTip(), translated(model->toolTip));
+        expectPlace(box, model->geometry, client);
     }
-    for (const MenuItem* item :
-         {&form.mnuExit, &form.mnuEditCopy, &form.mnuEditPaste, &form.mnuUndo, &form.mnuRedo,
-          &form.mnuHelpConfig, &form.mnuHelpHelp, &form.mnuHelpAbout}) {
+    for (const MenuItem* item : menuItems(form)) {
         QAction* action = window.menuAction(qt(item->caption));
         QVERIFY2(action != nullptr && action->text() == translated(item->caption),
                  qPrintable(qt(item->caption)));
@@ -146,7 +144,7 @@ void expectOptionsDialog(OptionsDialog& dialog, FmOptions& form) {
         QCOMPARE(list->palette().color(QPalette::Base), qt(model->back));
         QCOMPARE(list->toolTip(), translated(model->toolTip));
         QCOMPARE(list->geometry(), pixels(model->geometry));
-        expectFont(list, model->font);
+        QCOMPARE(face(list->font()), face(qt(model->font)));
     }
     expectTextBox(dialog.decimalBox(), form.txDec, &dialog);
     expectTextBox(dialog.thousandsBox(), form.txThs, &dialog);
@@ -156,22 +154,8 @@ void expectOptionsDialog(OptionsDialog& dialog, FmOptions& form) {
         QCOMPARE(button->isEnabled(), model->enabled);
         QCOMPARE(button->palette().color(QPalette::Button), qt(model->back));
         QCOMPARE(button->geometry(), pixels(model->geometry));
-        expectFont(button, model->font);
+        QCOMPARE(face(button->font()), face(qt(model->font)));
     }
-}
-
-void expectAboutBox(AboutBox& box, FmAbout& form) {
-    QCOMPARE(box.windowTitle(), translated(form.caption));
-    for (const Label* label : {&form.Label1, &form.lblTitle, &form.lblVersion, &form.lblDescription,
-                               &form.lblDisclaimer, &form.Label3, &form.lblLink, &form.Label5})
-        expectLabel(&box, *label);
-    for (const Label* picture : {&form.Image1, &form.Line1[0], &form.Line1[1]}) {
-        QWidget* widget = widgetShowing(box, picture);
-        QVERIFY(widget != nullptr && widget->isVisibleTo(&box) == picture->visible);
-        QCOMPARE(widget->pos(), pixels(picture->geometry).topLeft());
-    }
-    QCOMPARE(box.okButton()->text(), translated(form.cmdOK.caption));
-    QCOMPARE(box.okButton()->geometry(), pixels(form.cmdOK.geometry));
 }
 
 }  // namespace
@@ -196,9 +180,7 @@ private slots:
     void theMainWindowShowsEveryModelAndHandsEveryEventToTheCore() {
         expectMainWindow(window(), form());
         int commands = 0;
-        for (MenuItem* item :
-             {&form().mnuExit, &form().mnuEditCopy, &form().mnuEditPaste, &form().mnuUndo,
-              &form().mnuRedo, &form().mnuHelpConfig, &form().mnuHelpHelp, &form().mnuHelpAbout}) {
+        for (MenuItem* item : menuItems(form())) {
             item->enabled = true;
             item->onClick = [&commands] { ++commands; };
             window().sync();
@@ -206,24 +188,45 @@ private slots:
             QCOMPARE(std::exchange(commands, 0), 1);
         }
         QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
+        // A screen reader finds a field as one object, its number label, that
+        // says how the number is rounded and tells the exact value.
+        QAccessibleInterface* kilobyte =
+            QAccessible::queryAccessibleInterface(window().numberLabel(1));
+        QCOMPARE(kilobyte->text(QAccessible::Name), QStringLiteral("kilobyte: 1.5, rounded down"));
+        QCOMPARE(kilobyte->text(QAccessible::Description),
+                 QStringLiteral("1.5360 kilobytes (exact to four decimals)"));
+        QAccessibleInterface* panel =
+            QAccessible::queryAccessibleInterface(window().centralWidget());
+        for (QWidget* part : {window().decimalsLabel(1), window().unitLabel(1)})
+            QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(part)), -1);
+        // A press on a field's label makes it the active one, taking the
+        // number it shows, or with Ctrl held keeping the digits typed.
+        int mods = 0;  // every combination of Shift, Ctrl and Alt in turn
         for (int i = 0; i < kFieldCount; ++i) {
-            for (QWidget* label :
+            for (PressableLabel* label :
                  {window().numberLabel(i), window().decimalsLabel(i), window().unitLabel(i)}) {
-                form().SetField((i + 1) % kFieldCount, true, true, FmMain::kShownNumber);
+                form().SetField((i + 1) % kFieldCount, true, true, u"7");
                 window().sync();
                 if (!label->isVisible()) continue;  // the byte field's decimals
-                QTest::mouseClick(label, Qt::LeftButton);
+                mods = (mods + 1) % 8;
+                QSignalSpy presses(label, &PressableLabel::pressed);
+                QTest::mouseClick(label, Qt::LeftButton, qtModifiers(mods));
+                QCOMPARE(presses.value(0).value(1).toInt(), mods);
                 QCOMPARE(form().state.activeField, i);
+                QCOMPARE(form().txNum.text() == u"7", (mods & kCtrlBit) != 0);
                 expectMainWindow(window(), form());
             }
         }
-        for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
-            const bool digit = i < FmMain::kDigitBoxes;
-            QTest::mouseClick(digit ? window().digitBox(i) : window().roundingBox(i - 4),
-                              Qt::LeftButton);
-            QVERIFY((digit ? form().chDigit[static_cast<std::size_t>(i)]
-                           : form().chRnd[static_cast<std::size_t>(i - 4)])
-                        .checked());
+        // Pressed with the mouse, or by a screen reader's press action.
+        bool byReader = false;
+        for (const auto& [box, model] : optionBoxes(window(), form())) {
+            if ((byReader = !byReader)) {
+                QAccessible::queryAccessibleInterface(box)->actionInterface()->doAction(
+                    QAccessibleActionInterface::pressAction());
+            } else {
+                QTest::mouseClick(box, Qt::LeftButton);
+            }
+            QVERIFY(model->checked());
             expectMainWindow(window(), form());
         }
         QTest::mouseClick(window().entryBox(), Qt::LeftButton);
@@ -281,12 +284,35 @@ private slots:
         options.cmOptCancel.onClick = options.cmOptExit.onClick = [&clicks] { ++clicks; };
         QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
         QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
-        QCOMPARE(clicks, 2);
+        QCOMPARE(std::exchange(clicks, 0), 2);
+        // Either Enter key presses OK, which closes the dialog, but only while
+        // OK is enabled.
+        for (const Qt::Key enter : {Qt::Key_Return, Qt::Key_Enter}) {
+            for (const bool enabled : {false, true}) {
+                options.cmOptExit.enabled = enabled;
+                dialog.sync();
+                QTest::keyClick(dialog.thousandsList(), enter);
+                QCOMPARE(options.isOpen(), !enabled);
+            }
+            options.load();
+            dialog.show();
+        }
 
         FmAbout about(platform);
         AboutBox box(about, nullptr);
         box.show();
-        expectAboutBox(box, about);
+        QCOMPARE(box.windowTitle(), translated(about.caption));
+        for (const Label* label :
+             {&about.Label1, &about.lblTitle, &about.lblVersion, &about.lblDescription,
+              &about.lblDisclaimer, &about.Label3, &about.lblLink, &about.Label5})
+            expectLabel(&box, *label);
+        for (const Label* picture : {&about.Image1, &about.Line1[0], &about.Line1[1]}) {
+            QWidget* widget = widgetShowing(box, picture);
+            QVERIFY(widget != nullptr && widget->isVisibleTo(&box) == picture->visible);
+            QCOMPARE(widget->pos(), pixels(picture->geometry).topLeft());
+        }
+        QCOMPARE(box.okButton()->text(), translated(about.cmdOK.caption));
+        QCOMPARE(box.okButton()->geometry(), pixels(about.cmdOK.geometry));
         QTest::mouseClick(box.link(), Qt::LeftButton);
         QCOMPARE(platform.shellTarget, about.lblLink.caption);
         QTest::mouseClick(box.okButton(), Qt::LeftButton);
@@ -301,9 +327,8 @@ private slots:
         QTest::keyClicks(window().entryBox(), QStringLiteral("7"));
         window().menuAction(qt(form().mnuEditPaste.caption))->trigger();
         QCOMPARE(form().state.entryValue, Quantity::fromUnits(25));
-        QImage picture(4, 4, QImage::Format_RGB32);  // nothing to paste
-        QGuiApplication::clipboard()->setImage(picture);
-        QTest::keyClicks(window().entryBox(), QStringLiteral("7"));
+        QGuiApplication::clipboard()->setImage(QImage(4, 4, QImage::Format_RGB32));
+        QTest::keyClicks(window().entryBox(), QStringLiteral("7"));  // nothing to paste
         QVERIFY(!window().menuAction(qt(form().mnuEditPaste.caption))->isEnabled());
     }
 
@@ -324,8 +349,7 @@ private slots:
                     if (qAlpha(image.pixel(x, y)) > 0) ink |= QRect(x, y, 1, 1);
             return ink;
         };
-        for (int i = 0; i < FmMain::kDigitBoxes + FmMain::kRoundingBoxes; ++i) {
-            QToolButton* box = i < 4 ? window().digitBox(i) : window().roundingBox(i - 4);
+        for (const auto& [box, model] : optionBoxes(window(), form())) {
             const QImage sharp = box->icon().pixmap(box->iconSize(), 2.0).toImage();
             QCOMPARE(sharp.size(), box->iconSize() * 2);
             const QRect ink = inked(sharp);
@@ -336,9 +360,10 @@ private slots:
         }
         // The small sizes are drawn on the pixel grid, a solid navy edge, not
         // the large picture shrunk.
-        const QIcon icon = window().windowIcon();
         for (int size : {16, 24, 32, 48, 64, 128}) {
-            const QImage shown = icon.pixmap(QSize(size, size), 1.0)
+            const QImage shown = window()
+                                     .windowIcon()
+                                     .pixmap(QSize(size, size), 1.0)
                                      .toImage()
                                      .convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(shown.size(), QSize(size, size));
@@ -347,28 +372,6 @@ private slots:
                          shown.pixel(1, size / 2) == qRgb(0, 0, 128),
                      size <= 48);
         }
-    }
-
-    void aScreenReaderFindsEachFieldAsOneObjectAndTheOptionsAsRadioGroups() {
-        QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
-        QAccessibleInterface* panel =
-            QAccessible::queryAccessibleInterface(window().centralWidget());
-        for (int i = 0; i < kFieldCount; ++i) {
-            QVERIFY(panel->indexOfChild(
-                        QAccessible::queryAccessibleInterface(window().numberLabel(i))) >= 0);
-            for (QWidget* part : {static_cast<QWidget*>(window().decimalsLabel(i)),
-                                  static_cast<QWidget*>(window().unitLabel(i))})
-                QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(part)), -1);
-        }
-        QCOMPARE(
-            QAccessible::queryAccessibleInterface(window().numberLabel(5))->text(QAccessible::Name),
-            QStringLiteral("kibibyte: 1.5"));
-        QAccessibleInterface* radio =
-            QAccessible::queryAccessibleInterface(window().roundingBox(0));
-        QCOMPARE(radio->role(), QAccessible::RadioButton);
-        QCOMPARE(radio->parent()->role(), QAccessible::Grouping);
-        radio->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QVERIFY(form().chRnd[0].checked());
     }
 };
 
