@@ -188,12 +188,15 @@ bool dialogType(Session& s, const Words& w) {  // `dlg type SIDE "C"` and `dlg c
     const auto decimal = decimalSide(w[2]);
     if (!decimal) return false;
     const auto typed = clear ? std::u16string() : unquote(w[3]);
-    if (!typed || (!clear && typed->size() != 1)) return false;
+    // One character: one code unit, or a surrogate pair beyond U+FFFF.
+    const bool pair = typed && typed->size() == 2 && (*typed)[0] >= 0xD800 &&
+                      (*typed)[0] <= 0xDBFF && (*typed)[1] >= 0xDC00 && (*typed)[1] <= 0xDFFF;
+    if (!typed || (!clear && typed->size() != 1 && !pair)) return false;
     TextBox& box = *decimal ? dlg.txDec : dlg.txThs;
     if (!box.enabled) return true;  // a closed box takes no input
     dlg.focusOn(*decimal ? OptionsFocus::txDec : OptionsFocus::txThs);
-    if (clear) {
-        box.replaceByUser(u"");
+    if (clear || pair) {
+        box.replaceByUser(*typed);
     } else {
         box.setSelection(0, TextBox::kToTheEnd);  // one character: the typed one replaces it
         box.typeCharacter(typed->front());

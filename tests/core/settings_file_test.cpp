@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -30,6 +31,10 @@ void put(const fs::path& file, const std::string& bytes) {
     std::ofstream(file, std::ios::binary) << bytes;
 }
 
+unsigned modeOf(const fs::path& path) {
+    return static_cast<unsigned>(fs::status(path).permissions() & fs::perms::mask);
+}
+
 int temporariesBeside(const fs::path& file) {
     int count = 0;
     for (const auto& entry : fs::directory_iterator(file.parent_path())) {
@@ -39,6 +44,7 @@ int temporariesBeside(const fs::path& file) {
 }
 
 const Settings kSettings{15, 30, u",", u".", 1, 2, u"1.234,5", 3};
+const std::string kOld = "an older session\r\n1,2\r\n";
 
 class SettingsFileTest : public ::testing::Test {
 protected:
@@ -196,6 +202,124 @@ TEST_F(SettingsFileTest, AKilledSaveLeavesTheOldOrTheNewFile) {
         // What the killed save left beside the file goes at the next start.
         loadSettings(platform);
         EXPECT_EQ(temporariesBeside(programFile()), 0);
+    }
+}
+
+TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughItsLink) {
+    const fs::path repository = platform.programFolder() / "dotfiles";
+    const fs::path kept = repository / kSettingsFileName;
+    struct Case {
+        const char* what;
+        void (*link)(const fs::path& kept, const fs::path& file);
+        fs::file_type type;  // what stands beside the program afterwards
+    };
+    const Case cases[] = {
+        {"a symbolic link",
+         [](const fs::path&, const fs::path& file) {
+             fs::create_symlink("dotfiles/config.ini", file);
+         },
+         fs::file_type::symlink},
+        {"a hard link",
+         [](const fs::path& kept, const fs::path& file) { fs::create_hard_link(kept, file); },
+         fs::file_type::regular},
+    };
+    for (const Case& c : cases) {
+        fs::remove_all(repository);
+        fs::remove(programFile());
+        fs::create_directory(repository);
+        put(kept, kOld);
+        c.link(kept, programFile());
+        ASSERT_TRUE(saveSettings(platform, kSettings)) << c.what;
+        EXPECT_EQ(fs::symlink_status(programFile()).type(), c.type) << c.what;
+        EXPECT_EQ(loadSettings(platform).left, 15) << c.what;
+        EXPECT_EQ(contents(kept), contents(programFile())) << c.what;
+        EXPECT_EQ(temporariesBeside(kept), 0) << c.what << ": a temporary file stayed";
+        EXPECT_FALSE(fs::exists(userFile())) << c.what;
+    }
+}
+
+TEST_F(SettingsFileTest, NewFilesAndFoldersTakeTheirModesFromTheUmask) {
+    struct Case {
+        mode_t umask;
+        unsigned file;
+        unsigned folder;
+    };
+    const Case cases[] = {{077, 0600, 0700}, {022, 0644, 0700}, {0, 0666, 0700}};
+    platform.programFolderWritable = false;  // the user's folder is made anew
+    const fs::path madeFolder = platform.userConfigFolder();
+    for (const Case& c : cases) {
+        fs::remove_all(madeFolder);
+        const mode_t previous = ::umask(c.umask);
+        const bool saved = saveSettings(platform, kSettings);
+        ::umask(previous);
+        ASSERT_TRUE(saved);
+        EXPECT_EQ(modeOf(userFile()), c.file) << "umask " << c.umask;
+        EXPECT_EQ(modeOf(madeFolder), c.folder) << "umask " << c.umask;
+    }
+}
+
+TEST_F(SettingsFileTest, AnExistingFileKeepsItsModeUnlessItsOwnerCannotReadIt) {
+    put(programFile(), kOld);
+    fs::permissions(programFile(), fs::perms(0640));
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(modeOf(programFile()), 0640u);
+
+    put(programFile(), kOld);
+    fs::permissions(programFile(), fs::perms(0200));
+    EXPECT_FALSE(replaceFileAtomically(programFile(), "new"));
+    // The session's settings went to the user's folder instead.
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    fs::permissions(programFile(), fs::perms(0600));
+    EXPECT_EQ(contents(programFile()), kOld);
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+    EXPECT_TRUE(fs::exists(userFile()));
+}
+
+TEST_F(SettingsFileTest, AnotherStartLeavesASaveInProgressAlone) {
+    put(programFile(), kOld);
+    FileReplacement save(programFile());
+    ASSERT_TRUE(save.write("the new session"));
+    loadSettings(platform);  // a second Velmor starts meanwhile
+    ASSERT_TRUE(save.commit());
+    EXPECT_EQ(contents(programFile()), "the new session");
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+}
+
+TEST_F(SettingsFileTest, APortableCopyReadsTheNewerOfItsOwnAndTheUsersFile) {
+    // The stick was full at the last save, which went to the user's folder.
+    put(programFile(), "t\r\n1,1\r\n");
+    fs::create_directories(platform.userConfigFolder());
+    put(userFile(), "t\r\n2,2\r\n");
+    const auto now = fs::file_time_type::clock::now();
+    struct Case {
+        fs::path newer;
+        std::int32_t left;
+    };
+    for (const Case& c : {Case{userFile(), 2}, Case{programFile(), 1}}) {
+        fs::last_write_time(programFile(), now - std::chrono::hours(1));
+        fs::last_write_time(userFile(), now - std::chrono::hours(1));
+        fs::last_write_time(c.newer, now);
+        EXPECT_EQ(loadSettings(platform).left, c.left) << c.newer;
+    }
+}
+
+TEST(UserConfigFolder, RelativeValuesCountAsUnset) {
+    struct Case {
+        const char* configHome;
+        const char* home;
+        const char* folder;
+    };
+    const Case cases[] = {
+        {"/cfg", "/home/u", "/cfg/velmor"},
+        {"", "/home/u", "/home/u/.config/velmor"},
+        {"rel/cfg", "/home/u", "/home/u/.config/velmor"},
+        {"~/.config", "/home/u", "/home/u/.config/velmor"},
+        {"rel/cfg", "home/u", ""},
+        {"", "", ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(userConfigFolderFor(c.configHome, c.home), fs::path(c.folder))
+            << '"' << c.configHome << "\", \"" << c.home << '"';
     }
 }
 

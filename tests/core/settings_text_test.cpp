@@ -253,5 +253,64 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
         CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
+// Bytes as other editors save the settings: UTF-16 in either byte order,
+// with the byte order mark, or lines ended by a lone CR.
+std::string utf16(std::u16string_view text, bool bigEndian) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
+    constexpr std::u16string_view kText =
+        u"t\r\n1,2\r\n\"\u00B7\"\r\n\"\U0001F600\"\r\n1,3\r\n\"1\u00B75\",4\r\n";
+    struct Case {
+        const char* what;
+        std::string bytes;
+    };
+    const Case cases[] = {
+        {"UTF-16 little end first", utf16(kText, false)},
+        {"UTF-16 big end first", utf16(kText, true)},
+        {"lines ended by CR",
+         "t\r1,2\r\"\xC2\xB7\"\r\"\xF0\x9F\x98\x80\"\r1,3\r\"1\xC2\xB7"
+         "5\",4\r"},
+    };
+    for (const Case& c : cases) {
+        const ReadSettings read = parseSettings(decodeText(c.bytes));
+        EXPECT_EQ(read.top, 2) << c.what;
+        EXPECT_EQ(read.decMark, u"\u00B7") << c.what;
+        EXPECT_EQ(read.thsSep, u"\U0001F600") << c.what;
+        EXPECT_EQ(read.digits, 3) << c.what;
+        EXPECT_EQ(read.entryText, u"1\u00B75") << c.what;
+        EXPECT_EQ(read.field, 4) << c.what;
+    }
+
+    // A read limit that cuts a UTF-16 file keeps the whole characters before
+    // the cut: half a code unit and half a pair are dropped; a lone half
+    // reads as U+FFFD.
+    const std::string bytes = utf16(u"ab\U0001F600", false);
+    EXPECT_EQ(decodeText(bytes.substr(0, 7), true), u"\uFEFFab");
+    EXPECT_EQ(decodeText(bytes.substr(0, 9), true), u"\uFEFFab");
+    EXPECT_EQ(decodeText(bytes.substr(0, 4) + std::string("\x00\xDC", 2), true), u"\uFEFFa\uFFFD");
+}
+
+TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
+    // One rule for the reader and the options dialog: a visible character
+    // that is no digit, also beyond the first 65536.
+    for (const std::u16string_view mark : {u",", u"\u00A0", u"\U0001F600", u"ab"})
+        EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
+    const std::u16string_view unusable[] = {u"",       u"7",      std::u16string_view(u"\0", 1),
+                                            u"\u0085", u"\u200F", u"\u00AD",
+                                            u"\u2028", u"\uFEFF", u"\xD83D"};
+    for (const std::u16string_view mark : unusable) {
+        EXPECT_FALSE(isUsableMark(mark)) << (mark.empty() ? 0 : int(mark[0]));
+        EXPECT_FALSE(parseSettings(u"t\r\n0,0\r\n\"" + std::u16string(mark) + u"\"\r\n").decMark);
+    }
+}
+
 }  // namespace
 }  // namespace velmor
