@@ -41,12 +41,14 @@ public:
     virtual std::filesystem::path userConfigFolder() const = 0;
     virtual bool folderWritable(const std::filesystem::path& folder) const = 0;
 
-    // The main window's outer frame and the screen's usable area, in twips.
-    // moveWindow places the frame's top-left corner, the point windowFrame
-    // reports, so that a saved position comes back exactly.
+    // The main window's outer frame and each screen's usable area, in
+    // twips. moveWindow places the frame's top-left corner, the point
+    // windowFrame reports, so that a saved position comes back exactly.
+    // Until the window is shown and framed, its frame may be reported
+    // without the window manager's border and caption.
     virtual Rect windowFrame() const = 0;
     virtual void moveWindow(int left, int top) = 0;
-    virtual Rect screenArea() const = 0;
+    virtual std::vector<Rect> screenAreas() const = 0;
     // False where the desktop places every window itself (Wayland): the
     // window's position is then neither known nor settable.
     virtual bool placesWindows() const = 0;

@@ -37,7 +37,7 @@ public:
     bool folderWritable(const std::filesystem::path& folder) const override;
     Rect windowFrame() const override { return frame; }
     void moveWindow(int left, int top) override;
-    Rect screenArea() const override { return screen; }
+    std::vector<Rect> screenAreas() const override { return {screen}; }
     bool placesWindows() const override { return windowsPlaced; }
     void showOptionsDialog() override {
         if (onShowOptions) onShowOptions();

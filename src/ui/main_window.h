@@ -47,6 +47,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeMenu();
@@ -69,6 +71,7 @@ private:
     QLabel* bannerText_ = nullptr;
     EntryBoxWidget* entry_ = nullptr;
     QTimer flagTimer_;
+    bool framed_ = false;
     std::vector<std::pair<QAction*, MenuItem*>> actions_;
 };
 

@@ -79,11 +79,11 @@ bool QtPlatform::placesWindows() const {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-Rect QtPlatform::screenArea() const {
-    const QScreen* screen =
-        mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return {0, 0, 1 << 24, 1 << 24};
-    return twips(screen->availableGeometry());
+std::vector<Rect> QtPlatform::screenAreas() const {
+    std::vector<Rect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.push_back(twips(screen->availableGeometry()));
+    return areas;
 }
 
 void QtPlatform::showOptionsDialog() {

@@ -27,7 +27,7 @@ public:
     bool folderWritable(const std::filesystem::path& folder) const override;
     Rect windowFrame() const override;
     void moveWindow(int left, int top) override;
-    Rect screenArea() const override;
+    std::vector<Rect> screenAreas() const override;
     bool placesWindows() const override;
     void showOptionsDialog() override;
     void showAboutBox() override;

@@ -163,6 +163,37 @@ the_window_stays_put_and_every_ending_saves() {
     done
 }
 
+# The frame as the window manager draws it, in pixels: "LEFT TOP RIGHT BOTTOM"
+# (right and bottom exclusive), and the window's state.
+frame_box() {
+    local x y width height left right top bottom
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "x=" $4}
+        /Absolute upper-left Y/ {print "y=" $4} /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo "$((x - left)) $((y - top)) $((x + width + right)) $((y + height + bottom))"
+}
+on_screen() {
+    local box
+    read -r -a box < <(frame_box)
+    ((box[0] >= 0 && box[1] >= 0 && box[2] <= 1280 && box[3] <= 800))
+}
+
+# A settings file saved with a monitor since unplugged puts the window far
+# beyond the screen: it comes back whole, frame and all, at the screen's edge.
+a_window_saved_off_screen_comes_back_whole() {
+    new_home
+    mkdir -p "$home/.config/velmor"
+    printf 'Velmor\r\n60000,60000\r\n' >"$home/.config/velmor/config.ini"
+    chown -R "$owner" "$home/.config"
+    local box
+    launch || return 1
+    poll 5 on_screen || fail "the frame is at $(frame_box), off the 1280 x 800 screen" || return 1
+    read -r -a box < <(frame_box)
+    ((box[2] == 1280 && box[3] == 800)) || fail "the frame is at ${box[*]}, not at the corner" || return 1
+    keys Escape
+    wait_end
+}
+
 # Starts Velmor with VAR=VALUE..., types 1536 kB, and opens the main window,
 # the options dialog and the About box in turn; each is saved as
 # ARTIFACTS/NAME-SUFFIX.png and handed to ON_WINDOW NAME WINDOW.
@@ -268,7 +299,8 @@ the_installed_program_never_writes_beside_itself() {
     [[ $(ls -A "$prefix/bin") == velmor ]] || fail "the bin folder holds: $(ls -A "$prefix/bin" | tr '\n' ' ')"
 }
 
-for name in the_window_stays_put_and_every_ending_saves captions_class_and_icon_match_the_launcher \
+for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
+    captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
     a_screen_reader_reads_the_windows_over_at_spi the_installed_program_never_writes_beside_itself; do
     check "$name"
