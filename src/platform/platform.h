@@ -23,7 +23,12 @@ public:
 
     virtual RegionalMarks regionalMarks() const = 0;
 
-    // The clipboard's plain text; nullopt when it holds no text at all.
+    // Whether the clipboard offers text, as it last said when it changed:
+    // answered at once, without asking the clipboard's owner, so that typing
+    // never waits on another program.
+    virtual bool clipboardOffersText() const = 0;
+    // The clipboard's plain text, fetched from its owner, which may take a
+    // while; nullopt when it holds no text at all.
     virtual std::optional<std::u16string> clipboardText() const = 0;
     virtual void setClipboardText(const std::u16string& text) = 0;
 

@@ -7,22 +7,47 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include "ui/qt_convert.h"
 
 namespace velmor::ui {
+namespace {
+
+// The formats the clipboard's owner offers, not the text itself.
+bool askOffersText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data != nullptr && data->hasText();
+}
+
+}  // namespace
 
 QtPlatform::QtPlatform(std::filesystem::path programFolder)
     : openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)) {
+    // Learnt once at each change of the clipboard: an owner that is slow to
+    // answer holds Velmor up then, not at every key.
+    clipboardWatch_ =
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                         QGuiApplication::clipboard(), [this] { offersText_ = askOffersText(); });
+}
+
+QtPlatform::~QtPlatform() {
+    QObject::disconnect(clipboardWatch_);
+}
 
 RegionalMarks QtPlatform::regionalMarks() const {
     const QLocale locale = QLocale::system();
     const bool groups = !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) &&
                         !locale.groupSeparator().isEmpty();
     return {core(locale.decimalPoint()), groups ? core(locale.groupSeparator()) : u""};
+}
+
+bool QtPlatform::clipboardOffersText() const {
+    if (!offersText_) offersText_ = askOffersText();
+    return *offersText_;
 }
 
 std::optional<std::u16string> QtPlatform::clipboardText() const {
