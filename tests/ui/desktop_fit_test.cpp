@@ -18,6 +18,24 @@
 
 using velmor::ui::OptionsDialog;
 
+namespace {
+
+// Light backgrounds under dark texts, as Velmor's windows are drawn.
+void expectLight(const QPalette& palette, const char* what) {
+    for (const QPalette::ColorRole role : {QPalette::Window, QPalette::Base, QPalette::Button}) {
+        QVERIFY2(
+            palette.color(role).lightness() > 160,
+            qPrintable(QStringLiteral("%1: background %2").arg(what, palette.color(role).name())));
+    }
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        QVERIFY2(palette.color(role).lightness() < 96,
+                 qPrintable(QStringLiteral("%1: text %2").arg(what, palette.color(role).name())));
+    }
+}
+
+}  // namespace
+
 class DesktopFitTest : public QObject {
     Q_OBJECT
 
@@ -57,6 +75,26 @@ private slots:
         QVERIFY(!platform.clipboardOffersText());
         clipboard->setText(QStringLiteral("7"));
         QVERIFY(platform.clipboardOffersText());
+    }
+
+    // Menus, list popups, a text box's own menu and tooltips keep Velmor's
+    // light look under a dark theme.
+    void everyPopupKeepsTheLightLook() {
+        for (const QMenu* menu : window().findChildren<QMenu*>())
+            expectLight(menu->palette(), "menu");
+        std::unique_ptr<QMenu> entryMenu(window().entryBox()->createStandardContextMenu());
+        expectLight(entryMenu->palette(), "the entry box's menu");
+        const QPalette tip = QToolTip::palette();
+        QVERIFY(tip.color(QPalette::ToolTipBase).lightness() > 160);
+        QVERIFY(tip.color(QPalette::ToolTipText).lightness() < 96);
+        whileModal<OptionsDialog>([&] { form().mnuHelpConfig.click(); },
+                                  [&](OptionsDialog& dialog) {
+                                      QComboBox* list = dialog.decimalList();
+                                      list->showPopup();
+                                      expectLight(list->view()->window()->palette(), "list popup");
+                                      expectLight(list->view()->palette(), "list popup's view");
+                                      list->hidePopup();
+                                  });
     }
 
 };
