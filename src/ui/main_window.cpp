@@ -290,6 +290,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+// The window has one size: a desktop that maximizes it or makes it full
+// screen anyway (a title bar's double click, a window manager's key) gets
+// the window back as it was.
+void MainWindow::changeEvent(QEvent* event) {
+    constexpr Qt::WindowStates kSized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kSized))
+        setWindowState(windowState() & ~kSized);
+    QMainWindow::changeEvent(event);
+}
+
 // Watches for the first exposure: by then the window manager has framed
 // the window, and the frame's full size is known.
 void MainWindow::showEvent(QShowEvent* event) {

@@ -194,6 +194,33 @@ a_window_saved_off_screen_comes_back_whole() {
     wait_end
 }
 
+# The window has one size: the window manager offers no maximize, and a
+# maximize or full screen request (as a panel or a key binding sends; openbox
+# offers full screen to every window) leaves the window as it was, running.
+# A move after the requests shows that the window manager has dealt with them.
+as_it_was() { [[ $(xprop -id "$window" _NET_WM_STATE) != *@(MAXIMIZED|FULLSCREEN)* ]]; }
+the_window_cannot_be_maximized() {
+    local actions size state
+    new_home
+    launch || return 1
+    actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "no allowed actions read: $actions" || return 1
+    [[ $actions != *MAXIMIZE* ]] || fail "offered: $actions" || return 1
+    size=$(xwininfo -id "$window" | grep -E 'Width|Height' | xargs)
+    wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    wmctrl -i -r "$window" -b add,fullscreen
+    xdotool windowmove --sync "$window" 40 50
+    poll 5 as_it_was || fail "the window is now $(xprop -id "$window" _NET_WM_STATE)" || return 1
+    [[ $(xwininfo -id "$window" | grep -E 'Width|Height' | xargs) == "$size" ]] ||
+        fail "the window's size changed from $size" || return 1
+    keys BackSpace
+    type_text 7
+    keys Escape
+    wait_end || return 1
+    [[ $(line "$home/.config/velmor/config.ini" 6) == '"7",0' ]] ||
+        fail "saved $(line "$home/.config/velmor/config.ini" 6)"
+}
+
 # Starts Velmor with VAR=VALUE..., types 1536 kB, and opens the main window,
 # the options dialog and the About box in turn; each is saved as
 # ARTIFACTS/NAME-SUFFIX.png and handed to ON_WINDOW NAME WINDOW.
@@ -300,7 +327,7 @@ the_installed_program_never_writes_beside_itself() {
 }
 
 for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
-    captions_class_and_icon_match_the_launcher \
+    the_window_cannot_be_maximized captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
     a_screen_reader_reads_the_windows_over_at_spi the_installed_program_never_writes_beside_itself; do
     check "$name"

@@ -97,6 +97,19 @@ private slots:
                                   });
     }
 
+    // The window has one size: a maximize or full screen request leaves it.
+    void aMaximizeOrFullScreenRequestLeavesTheWindowAsItWas() {
+        const QSize size = window().size();
+        for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
+            window().setWindowState(state);
+            QCoreApplication::processEvents();
+            QCOMPARE(window().windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen),
+                     Qt::WindowStates());
+            QCOMPARE(window().size(), size);
+            QVERIFY(window().isVisible());
+        }
+    }
+
 };
 
 QTEST_MAIN(DesktopFitTest)
