@@ -110,6 +110,32 @@ private slots:
         }
     }
 
+    // The start-up banner hides a field whole, its frame, number and
+    // decimals, or leaves it whole in sight.
+    void theBannerCoversWholeFieldsOrNone() {
+        QTest::keyClicks(window().entryBox(), QStringLiteral("99999999999"));
+        for (int tries = 0; tries < 2000 && !form().cmFlag.enabled; ++tries)
+            form().ShowFlag();
+        form().cmFlag.tick();
+        window().sync();
+        QVERIFY(window().banner()->isVisible());
+        const QRect banner = window().banner()->geometry();
+        int covered = 0;
+        for (int i = 0; i < velmor::kFieldCount; ++i) {
+            const QRect frame =
+                velmor::ui::pixels(form().shNum[static_cast<std::size_t>(i)].geometry);
+            for (const QRect part : {frame, window().numberLabel(i)->geometry(),
+                                     window().decimalsLabel(i)->geometry()}) {
+                QVERIFY2(banner.contains(part) == banner.contains(frame) &&
+                             banner.intersects(part) == banner.contains(frame),
+                         qPrintable(QStringLiteral("field %1").arg(i)));
+            }
+            covered += banner.contains(frame) ? 1 : 0;
+        }
+        QVERIFY(covered > 0);
+        // The greeting shows whole inside it.
+        QVERIFY(QRect(QPoint(0, 0), banner.size()).contains(window().bannerText()->geometry()));
+    }
 };
 
 QTEST_MAIN(DesktopFitTest)
