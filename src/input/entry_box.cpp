@@ -72,9 +72,10 @@ void FmMain::txNum_Change() {
     refreshPaste();
 }
 
+// What the clipboard offers, not its text: a large text or an owner slow to
+// answer would hold up every key.
 void FmMain::refreshPaste() {
-    const std::optional<std::u16string> clip = platform_.clipboardText();
-    mnuEditPaste.enabled = clip && !clip->empty();
+    mnuEditPaste.enabled = platform_.clipboardOffersText();
 }
 
 void FmMain::txNum_Click() {

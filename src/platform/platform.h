@@ -23,7 +23,13 @@ public:
 
     virtual RegionalMarks regionalMarks() const = 0;
 
-    // The clipboard's plain text; nullopt when it holds no text at all.
+    // Whether the clipboard offers a text that is not empty, as it last said
+    // when it changed: answered at once, without asking the clipboard's
+    // owner, so that typing never waits on another program. (Another
+    // program's empty text may count as offered: only its owner knows.)
+    virtual bool clipboardOffersText() const = 0;
+    // The clipboard's plain text, fetched from its owner, which may take a
+    // while; nullopt when it holds no text at all.
     virtual std::optional<std::u16string> clipboardText() const = 0;
     virtual void setClipboardText(const std::u16string& text) = 0;
 
@@ -41,12 +47,14 @@ public:
     virtual std::filesystem::path userConfigFolder() const = 0;
     virtual bool folderWritable(const std::filesystem::path& folder) const = 0;
 
-    // The main window's outer frame and the screen's usable area, in twips.
-    // moveWindow places the frame's top-left corner, the point windowFrame
-    // reports, so that a saved position comes back exactly.
+    // The main window's outer frame and each screen's usable area, in
+    // twips. moveWindow places the frame's top-left corner, the point
+    // windowFrame reports, so that a saved position comes back exactly.
+    // Until the window is shown and framed, its frame may be reported
+    // without the window manager's border and caption.
     virtual Rect windowFrame() const = 0;
     virtual void moveWindow(int left, int top) = 0;
-    virtual Rect screenArea() const = 0;
+    virtual std::vector<Rect> screenAreas() const = 0;
     // False where the desktop places every window itself (Wayland): the
     // window's position is then neither known nor settable.
     virtual bool placesWindows() const = 0;

@@ -345,6 +345,7 @@ const std::vector<Command> kCommands{
          s.main = std::make_unique<FmMain>(s.platform, s.pending);
          s.main->Form_Load();
          s.main->Form_Activate();
+         s.main->windowFramed();
          return true;
      }},
     {"type", Where::MainWindow, 2, 2,

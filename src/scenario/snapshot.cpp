@@ -195,8 +195,9 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
                     " ths=" + quote(pending.pendThsSep));
     lines.push_back("window open=" + flag(open) + " left=" + std::to_string(platform.frame.left) +
                     " top=" + std::to_string(platform.frame.top));
-    lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
-                                       : "clipboard none");
+    lines.push_back((platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
+                                        : std::string("clipboard none")) +
+                    " fetches=" + std::to_string(platform.clipboardFetches));
     lines.push_back("shell target=" + quote(platform.shellTarget));
     addConfigLines(platform, lines);
     return lines;

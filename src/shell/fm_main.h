@@ -52,6 +52,7 @@ public:
     void Form_Load();
     void Form_Activate();
     void Form_Unload();
+    void windowFramed();
     void unloadWindow();
 
     // A key going down, seen by the window before the focused control:

@@ -75,9 +75,13 @@ inline constexpr int kHintHeight = 210;
 inline constexpr Rect kDecimalHeading{1208, 120, 0, 0};
 inline constexpr Rect kBinaryHeading{5093, 120, 0, 0};
 
-// The start-up banner and its greeting, sized by its text, inside it.
-inline constexpr Rect kBanner{2100, 510, 3405, 525};
+// The start-up banner and its greeting, sized by its text, inside it. The
+// banner hides the top row's two fields whole, from the terabyte frame's
+// left edge to the tebibyte frame's right one, and stops above the row
+// beneath: no piece of a number shows beside it. The greeting stands where
+// it always has, 3735 twips from the window's left edge.
+inline constexpr Rect kBanner{180, 510, 6735, 495};
 inline constexpr Rgb kBannerBlue{0, 0, 192};
-inline constexpr Rect kBannerText{1635, 60, 0, 0};
+inline constexpr Rect kBannerText{3555, 60, 0, 0};
 
 }  // namespace velmor::main_layout

@@ -1,10 +1,9 @@
 // The main window's life: loading, activation, start-up and closing.
-#include <algorithm>
-
 #include "engine/field_display.h"
 #include "input/number_text.h"
 #include "shell/fm_main.h"
 #include "shell/settings_file.h"
+#include "shell/window_placement.h"
 
 namespace velmor {
 
@@ -92,14 +91,25 @@ void FmMain::applySettings(const ReadSettings& saved) {
     state.activeField = 0;
 }
 
-// Moves the window, keeping all of it on the screen.
+// Moves the window, keeping all of it on one screen.
 void FmMain::moveWindowOnScreen(int left, int top) {
     if (!platform_.placesWindows()) return;
+    Rect frame = platform_.windowFrame();
+    frame.left = left;
+    frame.top = top;
+    const Rect placed = placeOnScreen(frame, platform_.screenAreas());
+    platform_.moveWindow(placed.left, placed.top);
+}
+
+// The window is shown and framed: only now is its frame's full size known,
+// which start-up placed without the window manager's border and caption. A
+// frame that reaches off the screen is brought back whole; one that fits
+// stays exactly where it is.
+void FmMain::windowFramed() {
+    if (!platform_.placesWindows()) return;
     const Rect frame = platform_.windowFrame();
-    const Rect screen = platform_.screenArea();
-    left = std::max(std::min(left, screen.left + screen.width - frame.width), screen.left);
-    top = std::max(std::min(top, screen.top + screen.height - frame.height), screen.top);
-    platform_.moveWindow(left, top);
+    const Rect placed = placeOnScreen(frame, platform_.screenAreas());
+    if (placed != frame) platform_.moveWindow(placed.left, placed.top);
 }
 
 void FmMain::SaveSeps() {

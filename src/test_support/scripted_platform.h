@@ -21,7 +21,11 @@ public:
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
 
     RegionalMarks regionalMarks() const override { return marks; }
-    std::optional<std::u16string> clipboardText() const override { return clipboard; }
+    bool clipboardOffersText() const override { return clipboard && !clipboard->empty(); }
+    std::optional<std::u16string> clipboardText() const override {
+        ++clipboardFetches;
+        return clipboard;
+    }
     void setClipboardText(const std::u16string& text) override { clipboard = text; }
     // The draws are scripted, so there is no clock to seed from.
     void seedRandomFromClock() override {}
@@ -37,7 +41,7 @@ public:
     bool folderWritable(const std::filesystem::path& folder) const override;
     Rect windowFrame() const override { return frame; }
     void moveWindow(int left, int top) override;
-    Rect screenArea() const override { return screen; }
+    std::vector<Rect> screenAreas() const override { return {screen}; }
     bool placesWindows() const override { return windowsPlaced; }
     void showOptionsDialog() override {
         if (onShowOptions) onShowOptions();
@@ -51,6 +55,7 @@ public:
 
     RegionalMarks marks{u".", u","};
     std::optional<std::u16string> clipboard;
+    mutable int clipboardFetches = 0;  // how often Velmor fetched the text itself
     double nextDraw = 0.5;
     bool programEnded = false;
     bool programFolderWritable = true;

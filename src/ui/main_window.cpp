@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QMenuBar>
+#include <QWindow>
 
 #include "engine/field_display.h"
 #include "shell/fm_about.h"
@@ -286,6 +288,33 @@ void MainWindow::syncAccessibleNames() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     form_.unloadWindow();  // writes the settings; does nothing when already closed
     event->accept();
+}
+
+// The window has one size: a desktop that maximizes it or makes it full
+// screen anyway (a title bar's double click, a window manager's key) gets
+// the window back as it was.
+void MainWindow::changeEvent(QEvent* event) {
+    constexpr Qt::WindowStates kSized = Qt::WindowMaximized | Qt::WindowFullScreen;
+    if (event->type() == QEvent::WindowStateChange && (windowState() & kSized))
+        setWindowState(windowState() & ~kSized);
+    QMainWindow::changeEvent(event);
+}
+
+// Watches for the first exposure: by then the window manager has framed
+// the window, and the frame's full size is known.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!framed_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
+    QMainWindow::showEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !framed_ &&
+        windowHandle()->isExposed()) {
+        framed_ = true;
+        windowHandle()->removeEventFilter(this);
+        form_.windowFramed();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace velmor::ui

@@ -47,6 +47,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void makeMenu();
@@ -69,6 +72,7 @@ private:
     QLabel* bannerText_ = nullptr;
     EntryBoxWidget* entry_ = nullptr;
     QTimer flagTimer_;
+    bool framed_ = false;
     std::vector<std::pair<QAction*, MenuItem*>> actions_;
 };
 

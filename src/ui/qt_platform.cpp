@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 
@@ -14,16 +15,44 @@
 #include "ui/qt_convert.h"
 
 namespace velmor::ui {
+namespace {
+
+// The formats the clipboard's owner offers, not the text itself.
+// A text that Velmor itself put there is known to be empty or not; another
+// program's is not fetched to find out.
+bool askOffersText() {
+    const QClipboard* clipboard = QGuiApplication::clipboard();
+    const QMimeData* data = clipboard->mimeData();
+    return data != nullptr && data->hasText() &&
+           (!clipboard->ownsClipboard() || !data->text().isEmpty());
+}
+
+}  // namespace
 
 QtPlatform::QtPlatform(std::filesystem::path programFolder)
     : openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
-      programFolder_(std::move(programFolder)) {}
+      programFolder_(std::move(programFolder)) {
+    // Learnt once at each change of the clipboard: an owner that is slow to
+    // answer holds Velmor up then, not at every key.
+    clipboardWatch_ =
+        QObject::connect(QGuiApplication::clipboard(), &QClipboard::dataChanged,
+                         QGuiApplication::clipboard(), [this] { offersText_ = askOffersText(); });
+}
+
+QtPlatform::~QtPlatform() {
+    QObject::disconnect(clipboardWatch_);
+}
 
 RegionalMarks QtPlatform::regionalMarks() const {
     const QLocale locale = QLocale::system();
     const bool groups = !locale.numberOptions().testFlag(QLocale::OmitGroupSeparator) &&
                         !locale.groupSeparator().isEmpty();
     return {core(locale.decimalPoint()), groups ? core(locale.groupSeparator()) : u""};
+}
+
+bool QtPlatform::clipboardOffersText() const {
+    if (!offersText_) offersText_ = askOffersText();
+    return *offersText_;
 }
 
 std::optional<std::u16string> QtPlatform::clipboardText() const {
@@ -80,11 +109,11 @@ bool QtPlatform::placesWindows() const {
     return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
-Rect QtPlatform::screenArea() const {
-    const QScreen* screen =
-        mainWindow != nullptr ? mainWindow->screen() : QGuiApplication::primaryScreen();
-    if (screen == nullptr) return {0, 0, 1 << 24, 1 << 24};
-    return twips(screen->availableGeometry());
+std::vector<Rect> QtPlatform::screenAreas() const {
+    std::vector<Rect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.push_back(twips(screen->availableGeometry()));
+    return areas;
 }
 
 void QtPlatform::showOptionsDialog() {

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "platform/platform.h"
 
@@ -15,8 +16,12 @@ namespace velmor::ui {
 class QtPlatform : public Platform {
 public:
     explicit QtPlatform(std::filesystem::path programFolder);
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
 
     RegionalMarks regionalMarks() const override;
+    bool clipboardOffersText() const override;
     std::optional<std::u16string> clipboardText() const override;
     void setClipboardText(const std::u16string& text) override;
     void seedRandomFromClock() override;
@@ -27,7 +32,7 @@ public:
     bool folderWritable(const std::filesystem::path& folder) const override;
     Rect windowFrame() const override;
     void moveWindow(int left, int top) override;
-    Rect screenArea() const override;
+    std::vector<Rect> screenAreas() const override;
     bool placesWindows() const override;
     void showOptionsDialog() override;
     void showAboutBox() override;
@@ -45,6 +50,9 @@ public:
 private:
     std::filesystem::path programFolder_;
     QRandomGenerator random_;
+    // What the clipboard offered when it last changed; unknown until asked.
+    mutable std::optional<bool> offersText_;
+    QMetaObject::Connection clipboardWatch_;
 };
 
 }  // namespace velmor::ui

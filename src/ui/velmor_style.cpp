@@ -4,6 +4,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPainterPath>
+#include <QToolTip>
 
 #include "ui/qt_convert.h"
 
@@ -70,6 +71,11 @@ QPalette velmorPalette() {
 void useVelmorLook() {
     QApplication::setStyle(new VelmorStyle);
     QApplication::setFont(qt(Font{}));
+    // Menus, list popups, tooltips and a text box's own menu are windows of
+    // their own, which take the program's palette rather than their parent
+    // window's: Velmor's, then, not the desktop's.
+    QApplication::setPalette(velmorPalette());
+    QToolTip::setPalette(velmorPalette());
 }
 
 }  // namespace velmor::ui

@@ -20,13 +20,15 @@ public:
 // The light palette Velmor's windows are drawn in, whatever the desktop's
 // palette: their backgrounds and texts have fixed colours, so each widget
 // takes text and background from one palette and every text reads, under a
-// dark system theme too. Menus and tooltips, separate windows, keep the
-// desktop's palette.
+// dark system theme too.
 QPalette velmorPalette();
 
-// Velmor's look for the whole program: VelmorStyle, and Liberation Sans at
-// 8.25 points, the face of the window's small texts, for its menus and
-// tooltips too. Sharing that face spares start-up one more font to load.
+// Velmor's look for the whole program: VelmorStyle; Liberation Sans at 8.25
+// points, the face of the window's small texts, for its menus and tooltips
+// too (sharing that face spares start-up one more font to load); and
+// velmorPalette for every popup, menus, list popups and tooltips included.
+// Call it once the application exists, after the desktop's theme has set
+// its palette.
 void useVelmorLook();
 
 }  // namespace velmor::ui

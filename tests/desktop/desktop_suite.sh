@@ -163,6 +163,64 @@ the_window_stays_put_and_every_ending_saves() {
     done
 }
 
+# The frame as the window manager draws it, in pixels: "LEFT TOP RIGHT BOTTOM"
+# (right and bottom exclusive), and the window's state.
+frame_box() {
+    local x y width height left right top bottom
+    eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "x=" $4}
+        /Absolute upper-left Y/ {print "y=" $4} /Width:/ {print "width=" $2} /Height:/ {print "height=" $2}')"
+    read -r left right top bottom < <(xprop -id "$window" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+    echo "$((x - left)) $((y - top)) $((x + width + right)) $((y + height + bottom))"
+}
+on_screen() {
+    local box
+    read -r -a box < <(frame_box)
+    ((box[0] >= 0 && box[1] >= 0 && box[2] <= 1280 && box[3] <= 800))
+}
+
+# A settings file saved with a monitor since unplugged puts the window far
+# beyond the screen: it comes back whole, frame and all, at the screen's edge.
+a_window_saved_off_screen_comes_back_whole() {
+    new_home
+    mkdir -p "$home/.config/velmor"
+    printf 'Velmor\r\n60000,60000\r\n' >"$home/.config/velmor/config.ini"
+    chown -R "$owner" "$home/.config"
+    local box
+    launch || return 1
+    poll 5 on_screen || fail "the frame is at $(frame_box), off the 1280 x 800 screen" || return 1
+    read -r -a box < <(frame_box)
+    ((box[2] == 1280 && box[3] == 800)) || fail "the frame is at ${box[*]}, not at the corner" || return 1
+    keys Escape
+    wait_end
+}
+
+# The window has one size: the window manager offers no maximize, and a
+# maximize or full screen request (as a panel or a key binding sends; openbox
+# offers full screen to every window) leaves the window as it was, running.
+# A move after the requests shows that the window manager has dealt with them.
+as_it_was() { [[ $(xprop -id "$window" _NET_WM_STATE) != *@(MAXIMIZED|FULLSCREEN)* ]]; }
+the_window_cannot_be_maximized() {
+    local actions size state
+    new_home
+    launch || return 1
+    actions=$(xprop -id "$window" _NET_WM_ALLOWED_ACTIONS)
+    [[ $actions == *_NET_WM_ACTION_MOVE* ]] || fail "no allowed actions read: $actions" || return 1
+    [[ $actions != *MAXIMIZE* ]] || fail "offered: $actions" || return 1
+    size=$(xwininfo -id "$window" | grep -E 'Width|Height' | xargs)
+    wmctrl -i -r "$window" -b add,maximized_vert,maximized_horz
+    wmctrl -i -r "$window" -b add,fullscreen
+    xdotool windowmove --sync "$window" 40 50
+    poll 5 as_it_was || fail "the window is now $(xprop -id "$window" _NET_WM_STATE)" || return 1
+    [[ $(xwininfo -id "$window" | grep -E 'Width|Height' | xargs) == "$size" ]] ||
+        fail "the window's size changed from $size" || return 1
+    keys BackSpace
+    type_text 7
+    keys Escape
+    wait_end || return 1
+    [[ $(line "$home/.config/velmor/config.ini" 6) == '"7",0' ]] ||
+        fail "saved $(line "$home/.config/velmor/config.ini" 6)"
+}
+
 # Starts Velmor with VAR=VALUE..., types 1536 kB, and opens the main window,
 # the options dialog and the About box in turn; each is saved as
 # ARTIFACTS/NAME-SUFFIX.png and handed to ON_WINDOW NAME WINDOW.
@@ -268,7 +326,8 @@ the_installed_program_never_writes_beside_itself() {
     [[ $(ls -A "$prefix/bin") == velmor ]] || fail "the bin folder holds: $(ls -A "$prefix/bin" | tr '\n' ' ')"
 }
 
-for name in the_window_stays_put_and_every_ending_saves captions_class_and_icon_match_the_launcher \
+for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
+    the_window_cannot_be_maximized captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
     a_screen_reader_reads_the_windows_over_at_spi the_installed_program_never_writes_beside_itself; do
     check "$name"
