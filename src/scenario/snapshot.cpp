@@ -1,6 +1,7 @@
 #include "scenario/snapshot.h"
 
 #include <array>
+#include <cstdio>
 #include <tuple>
 
 #include "input/number_text.h"
@@ -41,12 +42,14 @@ std::string stateLine(const FmMain& main) {
 
 std::string entryLine(const TextBox& box) {
     const Rect& at = box.geometry;
-    return "txNum text=" + quote(box.text()) + " enabled=" + flag(box.enabled) +
-           " visible=" + flag(box.visible) + " back=" + colour(box.back) +
-           " fore=" + colour(box.fore) + " sel=" + std::to_string(box.selStart()) + "," +
-           std::to_string(box.selLength()) + " left=" + std::to_string(at.left) +
-           " top=" + std::to_string(at.top) + " width=" + std::to_string(at.width) +
-           " height=" + std::to_string(at.height);
+    char points[16];
+    std::snprintf(points, sizeof points, "%g", box.font.points);
+    return "txNum text=" + quote(box.text()) + " points=" + points +
+           " enabled=" + flag(box.enabled) + " visible=" + flag(box.visible) +
+           " back=" + colour(box.back) + " fore=" + colour(box.fore) +
+           " sel=" + std::to_string(box.selStart()) + "," + std::to_string(box.selLength()) +
+           " left=" + std::to_string(at.left) + " top=" + std::to_string(at.top) +
+           " width=" + std::to_string(at.width) + " height=" + std::to_string(at.height);
 }
 
 // A label's line: its tag (name, and index in an array), caption,

@@ -69,6 +69,8 @@ INSTANTIATE_TEST_SUITE_P(
                   u'.', kTooLarge.count()},
         ParseCase{"only the whole part counts with a comma system mark", u"922299968520192.5", u".",
                   u",", u',', 922299968520192 * kUnit + 5000},
+        ParseCase{"a whole part too large with a comma system mark", u"922299968520193.5", u".",
+                  u",", u',', kTooLarge.count()},
         ParseCase{"fifth decimal below half", u"1.00004", u".", u",", u'.', kUnit},
         ParseCase{"fifth decimal at half", u"1.00005", u".", u",", u'.', kUnit + 1},
         ParseCase{"many decimals", u"0.123456789", u".", u",", u'.', 1235},

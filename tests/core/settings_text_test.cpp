@@ -107,6 +107,9 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"extra lines", kSix + u"more\r\nand more\r\n", kSixRead},
         ReadCase{"byte order mark", u"\uFEFF" + kSix, kSixRead},
         ReadCase{"LF endings", u"t\n10,20\n\",\"\n\".\"\n0,2\n\"5\",3\n", kSixRead},
+        ReadCase{"empty numbers",
+                 u"t\r\n,\r\n\".\"\r\n\",\"\r\n,\r\n\"5\",\r\n",
+                 {{}, {}, u".", u",", {}, {}, u"5", {}}},
         ReadCase{"spaces and fractions", u"t\r\n 10.4 , 19.5 \r\n", {10, 20}},
         ReadCase{"halves to even", u"t\r\n10.5,11.5\r\n", {10, 12}},
         ReadCase{"out of range",
@@ -213,6 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"three bytes", u"\u0800\uFFFF", "\xE0\xA0\x80\xEF\xBF\xBF", true},
                       Utf8Case{"the first surrogate pair", u"\U00010000", "\xF0\x90\x80\x80", true},
                       Utf8Case{"the last character", u"\U0010FFFF", "\xF4\x8F\xBF\xBF", true},
+                      Utf8Case{"a pair before a character above the surrogates",
+                               u"\U00010000\uE000", "\xF0\x90\x80\x80\xEE\x80\x80", true},
                       Utf8Case{"a lone high surrogate", u"\xD800x", "\xEF\xBF\xBDx", false},
                       Utf8Case{"a lone low surrogate", u"\xDFFF", "\xEF\xBF\xBD", false},
                       Utf8Case{"a high surrogate at the end", u"a\xDBFF", "a\xEF\xBF\xBD", false},
@@ -250,6 +255,7 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"the start of a code beyond U+10FFFF", "x\xF4\x90", true, u"x\u00F4\u0090"},
         CutCase{"a character cut after three of four bytes", "x\xF0\x9F\x98", true, u"x"},
         CutCase{"a lead byte alone", "x\xE2", true, u"x"},
+        CutCase{"a whole character at the end", "x\xE2\x82\xAC", true, u"x\u20AC"},
         CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
         CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
@@ -305,7 +311,8 @@ TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
         EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
     const std::u16string_view unusable[] = {u"",       u"7",      std::u16string_view(u"\0", 1),
                                             u"\u0085", u"\u200F", u"\u00AD",
-                                            u"\u2028", u"\uFEFF", u"\xD83D"};
+                                            u"\u202E", u"\u206F", u"\u2028",
+                                            u"\uFEFF", u"\xD83D"};
     for (const std::u16string_view mark : unusable) {
         EXPECT_FALSE(isUsableMark(mark)) << (mark.empty() ? 0 : int(mark[0]));
         EXPECT_FALSE(parseSettings(u"t\r\n0,0\r\n\"" + std::u16string(mark) + u"\"\r\n").decMark);
