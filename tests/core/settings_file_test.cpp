@@ -130,7 +130,13 @@ TEST_F(SettingsFileTest, ADirectoryInThePlaceOfTheFileSendsTheSettingsToTheUsers
     EXPECT_EQ(loadSettings(platform).left, 15);
 }
 
-TEST_F(SettingsFileTest, AFolderThatCannotHoldFilesGetsNothing) {
+TEST_F(SettingsFileTest, WhatCannotBeReplacedGetsNothingAndNoLeftovers) {
+    // A folder in the file's place: the bytes are written, the rename fails.
+    fs::create_directories(programFile() / "inside");
+    EXPECT_FALSE(replaceFileAtomically(programFile(), "bytes"));
+    EXPECT_TRUE(fs::is_directory(programFile() / "inside"));
+    EXPECT_EQ(temporariesBeside(programFile()), 0);
+    // A file where its folder should be.
     const fs::path notAFolder = platform.programFolder() / "plain";
     put(notAFolder, "x");
     EXPECT_FALSE(replaceFileAtomically(notAFolder / kSettingsFileName, "bytes"));
