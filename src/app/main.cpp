@@ -1,7 +1,6 @@
 // Velmor: a converter for byte quantities.
 #include <QApplication>
 
-#include "ui/termination_signals.h"
 #include "ui/velmor_application.h"
 
 int main(int argc, char** argv) {
@@ -14,6 +13,6 @@ int main(int argc, char** argv) {
     velmor.start();
     // Logging out, Ctrl+C and a closed terminal close the window as its close
     // box does, so the settings are saved.
-    new velmor::ui::TerminationSignals(velmor.mainWindow());
+    velmor.endOnTerminationSignals();
     return QApplication::exec();
 }

@@ -188,6 +188,8 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
     lines.push_back(platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
                                        : "clipboard none");
     lines.push_back("shell target=" + quote(platform.shellTarget));
+    lines.push_back("told text=" + quote(platform.told));
+    lines.push_back("reported text=" + quote(platform.reported));
     addConfigLines(platform, lines);
     return lines;
 }

@@ -21,6 +21,11 @@ public:
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
+signals:
+    // A signal came: the session is ending. The window is closed right
+    // after, so what ends the session here saves without asking anyone.
+    void sessionEnding();
+
 private:
     void closeWindow();
 
