@@ -305,6 +305,14 @@
         <source>%1 %2 (exact to four decimals)</source>
         <translation>%1 %2 (genau auf vier Dezimalstellen)</translation>
     </message>
+    <message>
+        <source>%1: too large to show</source>
+        <translation>%1: zu groß zum Anzeigen</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
 </context>
 <context>
     <name>velmor::ui::OptionsDialog</name>

@@ -305,6 +305,14 @@
         <source>%1 %2 (exact to four decimals)</source>
         <translation>%1 %2 (exact à quatre décimales)</translation>
     </message>
+    <message>
+        <source>%1: too large to show</source>
+        <translation>%1 : trop grand pour être affiché</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
 </context>
 <context>
     <name>velmor::ui::OptionsDialog</name>

@@ -1,6 +1,8 @@
-// What Velmor tells its user when something cannot be done: the message
-// boxes the core asks for, in the user's language, and a failed save that
-// the session's end only reports.
+// What Velmor tells its user and a screen reader when something cannot be
+// done or read: the message boxes the core asks for, in the user's language;
+// a failed save that the session's end only reports; the entry and the
+// fields as a screen reader reads them.
+#include <QAccessible>
 #include <QMessageBox>
 
 #include <cerrno>
@@ -8,6 +10,7 @@
 #include <cstring>
 #include <memory>
 
+#include "engine/field_display.h"
 #include "shell/fm_main.h"
 #include "ui/qt_convert.h"
 #include "velmor_under_test.h"
@@ -16,6 +19,10 @@ using namespace velmor;
 using namespace velmor::ui;
 
 namespace {
+
+QString accessible(QWidget* widget, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
 
 // Makes every save of `velmor` fail: its own folder holds a directory where
 // config.ini goes, and the user's folder lies below a plain file.
@@ -93,6 +100,33 @@ private slots:
         ::raise(SIGTERM);
         QTRY_VERIFY(!velmor.app.mainWindow().isVisible());
         QVERIFY(!asked);
+    }
+
+    void aScreenReaderReadsWhatTheWindowShows() {
+        StartedVelmor velmor;
+        MainWindow& window = velmor.app.mainWindow();
+        FmMain& form = velmor.app.mainForm();
+        QTest::keyClicks(window.entryBox(), QStringLiteral("k1.96"));
+        QTest::keyClick(window.entryBox(), Qt::Key_F3);
+        QCOMPARE(window.numberLabel(0)->text(), QStringLiteral("1,960"));
+        QCOMPARE(accessible(window.numberLabel(0), QAccessible::Name),
+                 QStringLiteral("byte: 1,960"));
+
+        QTest::keyClick(window.entryBox(), Qt::Key_T, Qt::ShiftModifier);
+        window.entryBox()->selectAll();
+        QTest::keyClicks(window.entryBox(), QStringLiteral("1000"));
+        QCOMPARE(window.numberLabel(0)->text(), qt(kOverflowText));
+        QCOMPARE(accessible(window.numberLabel(0), QAccessible::Name),
+                 QStringLiteral("byte: too large to show"));
+        QCOMPARE(accessible(window.entryBox(), QAccessible::Description), QString());
+
+        form.txNum.replaceByUser(u"1.2.3");
+        window.sync();
+        QVERIFY(!form.state.entryValid);
+        QCOMPARE(accessible(window.entryBox(), QAccessible::Name),
+                 QStringLiteral("entry in tebibyte"));
+        QCOMPARE(accessible(window.entryBox(), QAccessible::Description),
+                 QStringLiteral("cannot be read"));
     }
 };
 
