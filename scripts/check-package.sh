@@ -33,7 +33,7 @@ echo " Fortify Source: -D_FORTIFY_SOURCE=2 on all $(wc -l <<<"$compiles") compil
 
 echo "-- contents"
 depends=$(dpkg-deb --field "$deb" Depends)
-for needed in libqt6widgets6 libfontconfig1 libgcc-s1 libstdc++6 fonts-liberation qt6-qpa-plugins; do
+for needed in libqt6widgets6 libqt6dbus6 libfontconfig1 libgcc-s1 libstdc++6 fonts-liberation qt6-qpa-plugins; do
     grep -q "\b$needed\b" <<<"$depends" || { echo "Depends lacks $needed: $depends"; exit 1; }
 done
 # Pictures are drawn with QPainter and the icon rendered at build time.

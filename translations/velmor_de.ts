@@ -175,6 +175,18 @@
         <source>for other freewares.</source>
         <translation>für mehr Freeware.</translation>
     </message>
+    <message>
+        <source>No program could be found to open %1.</source>
+        <translation>Kein Programm gefunden, das %1 öffnet.</translation>
+    </message>
+    <message>
+        <source>Velmor could not save its settings: there is no home folder to keep them in.</source>
+        <translation>Velmor konnte seine Einstellungen nicht speichern: Es gibt keinen persönlichen Ordner, der sie aufnehmen könnte.</translation>
+    </message>
+    <message>
+        <source>Velmor could not save its settings in %1: %2.</source>
+        <translation>Velmor konnte seine Einstellungen nicht in %1 speichern: %2.</translation>
+    </message>
 </context>
 <context>
     <name>velmor::ui::AboutBox</name>
@@ -292,6 +304,14 @@
     <message>
         <source>%1 %2 (exact to four decimals)</source>
         <translation>%1 %2 (genau auf vier Dezimalstellen)</translation>
+    </message>
+    <message>
+        <source>%1: too large to show</source>
+        <translation>%1: zu groß zum Anzeigen</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 <context>

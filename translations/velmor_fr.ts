@@ -175,6 +175,18 @@
         <source>for other freewares.</source>
         <translation>pour d&apos;autres gratuiciels.</translation>
     </message>
+    <message>
+        <source>No program could be found to open %1.</source>
+        <translation>Aucun programme n’a été trouvé pour ouvrir %1.</translation>
+    </message>
+    <message>
+        <source>Velmor could not save its settings: there is no home folder to keep them in.</source>
+        <translation>Velmor n’a pas pu enregistrer ses réglages : aucun dossier personnel ne peut les recevoir.</translation>
+    </message>
+    <message>
+        <source>Velmor could not save its settings in %1: %2.</source>
+        <translation>Velmor n’a pas pu enregistrer ses réglages dans %1 : %2.</translation>
+    </message>
 </context>
 <context>
     <name>velmor::ui::AboutBox</name>
@@ -292,6 +304,14 @@
     <message>
         <source>%1 %2 (exact to four decimals)</source>
         <translation>%1 %2 (exact à quatre décimales)</translation>
+    </message>
+    <message>
+        <source>%1: too large to show</source>
+        <translation>%1 : trop grand pour être affiché</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
     </message>
 </context>
 <context>

@@ -3,7 +3,7 @@
 
 #include <QApplication>
 
-#include "ui/termination_signals.h"
+#include "ui/single_instance.h"
 #include "ui/velmor_application.h"
 
 int main(int argc, char** argv) {
@@ -13,12 +13,17 @@ int main(int argc, char** argv) {
     std::jthread fontConfiguration = velmor::ui::loadFontConfiguration();
     QApplication app(argc, argv);
     fontConfiguration.join();
+    // Before anything is read: a Velmor already running comes forward
+    // instead, and keeps its settings to itself.
+    velmor::ui::SingleInstance instance;
+    if (!instance.claim()) return 0;
     velmor::ui::prepareApplication(app);
 
     velmor::ui::VelmorApplication velmor(QCoreApplication::applicationDirPath().toStdU16String());
     velmor.start();
+    instance.setWindow(velmor.mainWindow());
     // Logging out, Ctrl+C and a closed terminal close the window as its close
     // box does, so the settings are saved.
-    new velmor::ui::TerminationSignals(velmor.mainWindow());
+    velmor.endOnTerminationSignals();
     return QApplication::exec();
 }

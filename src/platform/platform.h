@@ -15,6 +15,31 @@ struct RegionalMarks {
     std::u16string groupSeparator;  // empty when the system groups no digits
 };
 
+// Something the user is to be told: an English text marked VELMOR_TEXT whose
+// %1, %2, ... the details fill in once it is translated (a file's path, the
+// system's reason). english() is the text as the core writes it.
+struct UserMessage {
+    std::u16string text;
+    std::vector<std::u16string> details;
+
+    std::u16string english() const {
+        std::u16string filled;
+        for (std::size_t at = 0; at < text.size(); ++at) {
+            // A digit's detail; a wrapped-around or missing one stays text.
+            const std::size_t detail = at + 1 < text.size()
+                                           ? static_cast<std::size_t>(text[at + 1] - u'1')
+                                           : details.size();
+            if (text[at] == u'%' && detail < details.size()) {
+                filled += details[detail];
+                ++at;
+            } else {
+                filled += text[at];
+            }
+        }
+        return filled;
+    }
+};
+
 // Everything Velmor needs from outside its own process. The Qt layer
 // implements it for real; tests and the scenario runner script it.
 class Platform {
@@ -66,9 +91,15 @@ public:
     // The same for the About box.
     virtual void showAboutBox() = 0;
 
-    // Asks the desktop to open a document (a file path) or a web address;
-    // nothing is reported back.
-    virtual void shellOpen(const std::u16string& target) = 0;
+    // Asks the desktop to open a document (a file path) or a web address:
+    // false when no program took it.
+    virtual bool shellOpen(const std::u16string& target) = 0;
+    // Tells the user what went wrong, in a message over Velmor's windows;
+    // returns once the user has closed it.
+    virtual void tellUser(const UserMessage& message) = 0;
+    // Says what went wrong where nobody has to answer (standard error), for
+    // when the session is ending and no message may hold it up.
+    virtual void reportQuietly(const UserMessage& message) = 0;
     // The user's languages, most wanted first, as BCP 47 tags ("de-DE").
     virtual std::vector<std::string> uiLanguages() const = 0;
     // Folders where installed data such as the guide may be found.

@@ -308,9 +308,21 @@ const std::vector<Command> kCommands{
      }},
     {"file", Where::BeforeStart, 2, 2, settingsLine},
     {"file-utf8", Where::BeforeStart, 2, 2, settingsLine},
-    {"readonly", Where::BeforeStart, 1, 1,
+    {"readonly", Where::BeforeStart, 1, 2,
+     [](Session& s, const Words& w) {
+         const std::string folder = w.size() == 1 ? "program" : w[1];
+         if (folder == "program") s.platform.programFolderWritable = false;
+         if (folder == "user") s.platform.userFolderWritable = false;
+         return folder == "program" || folder == "user";
+     }},
+    {"homeless", Where::BeforeStart, 1, 1,
      [](Session& s, const Words&) {
-         s.platform.programFolderWritable = false;
+         s.platform.homeless = true;
+         return true;
+     }},
+    {"no-opener", Where::BeforeStart, 1, 1,
+     [](Session& s, const Words&) {
+         s.platform.shellOpens = false;
          return true;
      }},
     {"installed", Where::BeforeStart, 1, 1,
@@ -404,6 +416,11 @@ const std::vector<Command> kCommands{
     {"close", Where::MainWindow, 1, 1,
      [](Session& s, const Words&) {
          s.main->unloadWindow();
+         return true;
+     }},
+    {"end-session", Where::MainWindow, 1, 1,
+     [](Session& s, const Words&) {
+         s.main->unloadWindow(Requester::Session);
          return true;
      }},
     {"timer", Where::MainWindow, 1, 1,

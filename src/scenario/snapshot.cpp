@@ -202,6 +202,8 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
                                         : std::string("clipboard none")) +
                     " fetches=" + std::to_string(platform.clipboardFetches));
     lines.push_back("shell target=" + quote(platform.shellTarget));
+    lines.push_back("told text=" + quote(platform.told));
+    lines.push_back("reported text=" + quote(platform.reported));
     addConfigLines(platform, lines);
     return lines;
 }

@@ -23,7 +23,10 @@ std::u16string mainWindowCaption() {
 }
 
 void ShellOpen(Platform& platform, std::u16string_view target) {
-    platform.shellOpen(std::u16string(trimSpaces(target)));
+    const std::u16string trimmed(trimSpaces(target));
+    if (platform.shellOpen(trimmed)) return;
+    // Without a browser nothing would happen at all: say what to open by hand.
+    platform.tellUser({VELMOR_TEXT("Velmor", "No program could be found to open %1."), {trimmed}});
 }
 
 FmAbout::FmAbout(Platform& platform) : platform_(platform) {

@@ -15,8 +15,8 @@ inline constexpr std::u16string_view kProductName = u"Velmor";
 // The main window's caption: " Velmor v2.01" for version 2.0.1.
 std::u16string mainWindowCaption();
 
-// Hands a document or web address to the desktop to open; the outcome is
-// not looked at.
+// Hands a document or web address to the desktop to open; when no program
+// takes it, the user is told what could not be opened.
 void ShellOpen(Platform& platform, std::u16string_view target);
 
 // The About box: the product's title and version, a short description and

@@ -30,6 +30,11 @@ enum class KeyOutcome {
     LeftToTheBox,  // the entry box's own editing is to act on it
 };
 
+// Who closes the window or asks for a save: the user, who is told when the
+// settings cannot be saved, or the session ending (a logout, a termination
+// signal), which no message may hold up: the failure is only reported.
+enum class Requester { User, Session };
+
 // The main window's logic: the calculator state, the history and every
 // control model of the window. Views and the scenario runner deliver events
 // to the handlers (named control_event) and read the models afterwards.
@@ -51,9 +56,9 @@ public:
     // Window life. The close box, Exit and Esc all end in unloadWindow().
     void Form_Load();
     void Form_Activate();
-    void Form_Unload();
+    void Form_Unload(Requester requester = Requester::User);
     void windowFramed();
-    void unloadWindow();
+    void unloadWindow(Requester requester = Requester::User);
 
     // A key going down, seen by the window before the focused control:
     // true when the key map consumed it.
@@ -119,7 +124,7 @@ public:
     void SetRnd(std::int16_t nx);
     Quantity CalcTextVal(std::u16string_view fd, bool systemMarks) const;
     void ShowFlag();
-    void SaveSeps();
+    void SaveSeps(Requester requester = Requester::User);
 
     // State beside the calculator state.
     CalcState state;

@@ -1,5 +1,8 @@
 #include "shell/settings_file.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <system_error>
 
 #include "shell/atomic_file.h"
@@ -23,8 +26,13 @@ bool canHoldSettings(const Platform& platform, const fs::path& folder) {
 }
 
 bool writeInto(const Platform& platform, const fs::path& folder, std::string_view bytes) {
-    return createFolders(folder) && platform.folderWritable(folder) &&
-           replaceFileAtomically(folder / kSettingsFileName, bytes);
+    if (!createFolders(folder)) return false;
+    if (!platform.folderWritable(folder)) {
+        // The system's reason where it has one, else a refusal.
+        errno = ::access(folder.c_str(), W_OK) != 0 ? errno : EACCES;
+        return false;
+    }
+    return replaceFileAtomically(folder / kSettingsFileName, bytes);
 }
 
 }  // namespace
@@ -95,6 +103,12 @@ bool saveSettings(const Platform& platform, const Settings& settings) {
     // No session's settings are lost while the user's folder can take them.
     const fs::path user = platform.userConfigFolder();
     return user != folder && writeInto(platform, user, bytes);
+}
+
+fs::path lastSaveTarget(const Platform& platform) {
+    const fs::path user = platform.userConfigFolder();
+    const fs::path folder = user.empty() ? settingsFolder(platform) : user;
+    return folder.empty() ? fs::path() : folder / kSettingsFileName;
 }
 
 }  // namespace velmor

@@ -45,4 +45,8 @@ ReadSettings loadSettings(const Platform& platform);
 // the previous file as it was. Returns whether a file was written.
 bool saveSettings(const Platform& platform, const Settings& settings);
 
+// The file that a failed saveSettings tried last, whose failure errno then
+// tells; empty when there was no folder to try.
+std::filesystem::path lastSaveTarget(const Platform& platform);
+
 }  // namespace velmor

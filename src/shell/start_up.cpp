@@ -1,8 +1,13 @@
 // The main window's life: loading, activation, start-up and closing.
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+
 #include "engine/field_display.h"
 #include "input/number_text.h"
 #include "shell/fm_main.h"
 #include "shell/settings_file.h"
+#include "shell/text_encoding.h"
 #include "shell/window_placement.h"
 
 namespace velmor {
@@ -34,8 +39,8 @@ void FmMain::Form_Activate() {
     txNum.focused = true;
 }
 
-void FmMain::Form_Unload() {
-    SaveSeps();
+void FmMain::Form_Unload(Requester requester) {
+    SaveSeps(requester);
 }
 
 // Opens the options dialog with the marks in force; what it hands back is
@@ -46,9 +51,12 @@ void FmMain::mnuHelpConfig_Click() {
     platform_.showOptionsDialog();
 }
 
-void FmMain::unloadWindow() {
+// A session that ends while the user still reads why a save failed closes
+// the window from within that message: the save is tried once more and the
+// program ends.
+void FmMain::unloadWindow(Requester requester) {
     if (!windowOpen) return;
-    Form_Unload();
+    Form_Unload(requester);
     windowOpen = false;
     platform_.endProgram();
 }
@@ -112,14 +120,34 @@ void FmMain::windowFramed() {
     if (placed != frame) platform_.moveWindow(placed.left, placed.top);
 }
 
-void FmMain::SaveSeps() {
+void FmMain::SaveSeps(Requester requester) {
     Rect frame = platform_.windowFrame();
     if (!platform_.placesWindows()) {
         frame.left = readLeft_;
         frame.top = readTop_;
     }
-    saveSettings(platform_, Settings{frame.left, frame.top, state.decMark, state.thsSep,
-                                     state.rndMode, state.digits, txNum.text(), state.activeField});
+    if (saveSettings(platform_,
+                     Settings{frame.left, frame.top, state.decMark, state.thsSep, state.rndMode,
+                              state.digits, txNum.text(), state.activeField})) {
+        return;
+    }
+    // The session's settings are lost: say so, naming the file and the
+    // system's reason, so that the user can make room or mend the folder.
+    const int error = errno;
+    const std::filesystem::path file = lastSaveTarget(platform_);
+    const UserMessage message =
+        file.empty()
+            ? UserMessage{VELMOR_TEXT("Velmor",
+                                      "Velmor could not save its settings: there is no home "
+                                      "folder to keep them in."),
+                          {}}
+            : UserMessage{VELMOR_TEXT("Velmor", "Velmor could not save its settings in %1: %2."),
+                          {file.u16string(), decodeUtf8(std::strerror(error))}};
+    if (requester == Requester::User) {
+        platform_.tellUser(message);
+    } else {
+        platform_.reportQuietly(message);
+    }
 }
 
 }  // namespace velmor

@@ -44,7 +44,20 @@ void ScriptedPlatform::installProgram() {
 }
 
 bool ScriptedPlatform::folderWritable(const std::filesystem::path& folder) const {
-    return folder != programFolder_ || programFolderWritable;
+    if (folder == programFolder_) return programFolderWritable;
+    return folder != userFolder_ / "velmor" || userFolderWritable;
+}
+
+std::u16string ScriptedPlatform::withFoldersNamed(const UserMessage& message) const {
+    std::u16string text = message.english();
+    for (const auto& [folder, name] :
+         {std::pair{programFolder_, u"<program>"}, std::pair{userFolder_, u"<user>"},
+          std::pair{dataHome_, u"<data>"}}) {
+        const std::u16string path = folder.u16string();
+        for (std::size_t at = text.find(path); at != std::u16string::npos; at = text.find(path, at))
+            text.replace(at, path.size(), name);
+    }
+    return text;
 }
 
 void ScriptedPlatform::moveWindow(int left, int top) {

@@ -49,7 +49,14 @@ public:
     void showAboutBox() override {
         if (onShowAbout) onShowAbout();
     }
-    void shellOpen(const std::u16string& target) override { shellTarget = target; }
+    bool shellOpen(const std::u16string& target) override {
+        shellTarget = target;
+        return shellOpens;
+    }
+    void tellUser(const UserMessage& message) override { told = withFoldersNamed(message); }
+    void reportQuietly(const UserMessage& message) override {
+        reported = withFoldersNamed(message);
+    }
     std::vector<std::string> uiLanguages() const override { return languages; }
     std::vector<std::filesystem::path> dataFolders() const override { return {dataFolder}; }
 
@@ -59,6 +66,7 @@ public:
     double nextDraw = 0.5;
     bool programEnded = false;
     bool programFolderWritable = true;
+    bool userFolderWritable = true;
     bool windowsPlaced = true;
     bool homeless = false;  // no HOME and no XDG_CONFIG_HOME
     // A 513 x 241 pixel client area with its border, caption and menu bar.
@@ -67,10 +75,18 @@ public:
     std::function<void()> onShowOptions;  // opens the dialog without waiting for it
     std::function<void()> onShowAbout;
     std::u16string shellTarget;  // the last target handed to the desktop
+    bool shellOpens = true;      // some program opens what the desktop is handed
+    // The last message told the user and the last reported quietly, in
+    // English, the temporary folders in them written <program>, <user> and
+    // <data>, so that a scenario can expect them.
+    std::u16string told;
+    std::u16string reported;
     std::vector<std::string> languages{"en-US", "en"};
     std::filesystem::path dataFolder;  // installed data: none at first, in a temporary folder
 
 private:
+    std::u16string withFoldersNamed(const UserMessage& message) const;
+
     std::filesystem::path programRoot_;  // removed with everything in it
     std::filesystem::path programFolder_;
     std::filesystem::path userFolder_;  // stands for XDG_CONFIG_HOME

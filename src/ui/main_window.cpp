@@ -47,8 +47,13 @@ QString unitName(int field) {
     return MainWindow::tr(kUnitNames[static_cast<std::size_t>(field)]);
 }
 
-// A field as a screen reader says it: "kibibyte: 1,500.0, rounded down".
-QString fieldInWords(int field, const QString& value, const std::u16string& marker) {
+// A field as a screen reader says it: "kibibyte: 1,500.0, rounded down",
+// what the field shows, the decimals only where they are shown.
+QString fieldInWords(int field, const Label& number, const Label& decimals,
+                     const std::u16string& marker) {
+    if (number.caption == kOverflowText)
+        return MainWindow::tr("%1: too large to show").arg(unitName(field));
+    const QString value = qt(number.caption + (decimals.visible ? decimals.caption : u""));
     if (value.isEmpty()) return MainWindow::tr("%1: blank").arg(unitName(field));
     if (marker == u"t") return MainWindow::tr("%1: %2, rounded up").arg(unitName(field), value);
     if (marker == u"u") return MainWindow::tr("%1: %2, rounded down").arg(unitName(field), value);
@@ -267,10 +272,13 @@ void MainWindow::sync() {
 void MainWindow::syncAccessibleNames() {
     const int active = form_.state.activeField;
     entry_->setAccessibleName(tr("entry in %1").arg(unitName(active)));
+    // What the red box tells the eye. (Qt 6.4 has no invalid-entry state.)
+    const QString unreadable = form_.state.entryValid ? QString() : tr("cannot be read");
+    if (entry_->accessibleDescription() != unreadable) entry_->setAccessibleDescription(unreadable);
     for (int i = 0; i < kFieldCount; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        const QString name = fieldInWords(i, qt(form_.lbNum[at].caption + form_.lbDec[at].caption),
-                                          form_.lbSign[at].caption);
+        const QString name =
+            fieldInWords(i, form_.lbNum[at], form_.lbDec[at], form_.lbSign[at].caption);
         if (numbers_[at]->accessibleName() != name) numbers_[at]->setAccessibleName(name);
         // What the rounding hides, on hover and for a screen reader.
         const QString exact = qt(ExactFieldValue(form_.state, i));

@@ -1,5 +1,6 @@
 #include "ui/qt_platform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
 #include <QDesktopServices>
@@ -7,12 +8,14 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStandardPaths>
 
 #include "shell/settings_file.h"
 #include "ui/qt_convert.h"
+#include "ui/translations.h"
 
 namespace velmor::ui {
 namespace {
@@ -30,7 +33,7 @@ bool askOffersText() {
 }  // namespace
 
 QtPlatform::QtPlatform(std::filesystem::path programFolder)
-    : openUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+    : openUrl([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       programFolder_(std::move(programFolder)) {
     // Learnt once at each change of the clipboard: an owner that is slow to
     // answer holds Velmor up then, not at every key.
@@ -124,10 +127,41 @@ void QtPlatform::showAboutBox() {
     if (onShowAbout) onShowAbout();
 }
 
-void QtPlatform::shellOpen(const std::u16string& target) {
+bool QtPlatform::shellOpen(const std::u16string& target) {
     const QString text = qt(target);
     const QUrl url = text.contains(QStringLiteral("://")) ? QUrl(text) : QUrl::fromLocalFile(text);
-    if (openUrl) openUrl(url);
+    return openUrl && openUrl(url);
+}
+
+namespace {
+
+// The message in the user's language, its details filled in at once, so
+// that a "%2" in a path stays as it is.
+QString inWords(const UserMessage& message) {
+    const QString text = translated(message.text);
+    const auto& details = message.details;
+    switch (details.size()) {
+        case 0:
+            return text;
+        case 1:
+            return text.arg(qt(details[0]));
+        default:
+            return text.arg(qt(details[0]), qt(details[1]));
+    }
+}
+
+}  // namespace
+
+// Over the window the user works in: a dialog that is open, else the main
+// window.
+void QtPlatform::tellUser(const UserMessage& message) {
+    QWidget* over = QApplication::activeModalWidget();
+    if (over == nullptr) over = mainWindow;
+    QMessageBox::warning(over, QStringLiteral("Velmor"), inWords(message));
+}
+
+void QtPlatform::reportQuietly(const UserMessage& message) {
+    qWarning().noquote() << "velmor:" << inWords(message);
 }
 
 std::vector<std::string> QtPlatform::uiLanguages() const {

@@ -36,7 +36,9 @@ public:
     bool placesWindows() const override;
     void showOptionsDialog() override;
     void showAboutBox() override;
-    void shellOpen(const std::u16string& target) override;
+    bool shellOpen(const std::u16string& target) override;
+    void tellUser(const UserMessage& message) override;
+    void reportQuietly(const UserMessage& message) override;
     std::vector<std::string> uiLanguages() const override;
     std::vector<std::filesystem::path> dataFolders() const override;
 
@@ -44,8 +46,9 @@ public:
     QWidget* mainWindow = nullptr;
     std::function<void()> onShowOptions;
     std::function<void()> onShowAbout;
-    // Where shellOpen sends targets: the desktop, or a test's stand-in.
-    std::function<void(const QUrl&)> openUrl;
+    // Where shellOpen sends targets: the desktop, or a test's stand-in;
+    // false when nothing opened the target.
+    std::function<bool(const QUrl&)> openUrl;
 
 private:
     std::filesystem::path programFolder_;

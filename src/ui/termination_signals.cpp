@@ -85,6 +85,7 @@ void TerminationSignals::closeWindow() {
     char bytes[16];
     while (::read(readEnd, bytes, sizeof bytes) > 0) {
     }
+    emit sessionEnding();
     window_.close();
 }
 

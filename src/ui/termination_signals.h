@@ -26,6 +26,11 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+signals:
+    // A signal came: the session is ending. The window is closed right
+    // after, so what ends the session here saves without asking anyone.
+    void sessionEnding();
+
 private:
     void closeWindow();
 

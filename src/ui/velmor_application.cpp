@@ -6,6 +6,7 @@
 
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
+#include "ui/termination_signals.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
 
@@ -34,7 +35,7 @@ VelmorApplication::VelmorApplication(std::filesystem::path programFolder)
     platform_.onShowAbout = [this] { showAbout(); };
     // The session manager asks for the session's data before logging out.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, &window_,
-                     [this] { main_.SaveSeps(); });
+                     [this] { main_.SaveSeps(Requester::Session); });
 }
 
 void VelmorApplication::start() {
@@ -46,6 +47,14 @@ void VelmorApplication::start() {
     main_.Form_Activate();
     window_.sync();
     window_.show();
+}
+
+void VelmorApplication::endOnTerminationSignals() {
+    auto* endings = new TerminationSignals(window_);
+    QObject::connect(endings, &TerminationSignals::sessionEnding, &window_, [this] {
+        main_.unloadWindow(Requester::Session);
+        window_.sync();
+    });
 }
 
 // Shows the dialog modally; when it closes, the main window is activated

@@ -35,6 +35,11 @@ public:
     // Loads the main window, shows it and activates it the first time.
     void start();
 
+    // Ends Velmor at SIGTERM (a logout), SIGINT and SIGHUP as the session
+    // ending: the window closes and saves, and a failed save is reported on
+    // standard error, never in a message that would hold a logout up.
+    void endOnTerminationSignals();
+
     QtPlatform& platform() { return platform_; }
     FmMain& mainForm() { return main_; }
     MainWindow& mainWindow() { return window_; }

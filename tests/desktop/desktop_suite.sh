@@ -312,6 +312,43 @@ a_screen_reader_reads_the_windows_over_at_spi() {
     return "$result"
 }
 
+# One Velmor per session: on the user's session bus a second start brings
+# the running window forward, restored from the taskbar and active, and
+# ends by itself; without a session bus every start runs, as before.
+one_velmor_per_session() {
+    local address bus_pid first first_window result=0
+    new_home
+    as dbus-daemon --session --fork --print-address=1 --print-pid=1
+    read -r address bus_pid < <("${run[@]}" | xargs)
+    started+=("$bus_pid")
+    launch DBUS_SESSION_BUS_ADDRESS="$address" || return 1
+    first=$pid first_window=$window
+    xdotool windowminimize --sync "$window"
+    as DBUS_SESSION_BUS_ADDRESS="$address" "$velmor"
+    "${run[@]}" >>"$scratch/velmor.log" 2>&1 &
+    pid=$!
+    started+=("$pid")
+    wait_end || result=1
+    poll 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $first_window ]" ||
+        fail "the running window is not the active one: $(xdotool getactivewindow)" || result=1
+    ! xprop -id "$first_window" _NET_WM_STATE | grep -q _NET_WM_STATE_HIDDEN ||
+        fail "the running window stayed minimized" || result=1
+    pid=$first window=$first_window
+    keys Escape
+    wait_end || result=1
+
+    launch || return 1
+    first=$pid first_window=$window
+    launch || result=1
+    kill -0 "$first" 2>/dev/null || fail "without a session bus the first Velmor ended" || result=1
+    keys Escape
+    wait_end || result=1
+    pid=$first window=$first_window
+    keys Escape
+    wait_end || result=1
+    return "$result"
+}
+
 # After every run above, the installed program has kept the settings in
 # ~/.config/velmor, where the first check reads them; root's go there too,
 # though root could write into the bin folder.
@@ -329,7 +366,8 @@ the_installed_program_never_writes_beside_itself() {
 for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
     the_window_cannot_be_maximized captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
-    a_screen_reader_reads_the_windows_over_at_spi the_installed_program_never_writes_beside_itself; do
+    a_screen_reader_reads_the_windows_over_at_spi one_velmor_per_session \
+    the_installed_program_never_writes_beside_itself; do
     check "$name"
 done
 
