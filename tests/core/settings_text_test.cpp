@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Utf8Case{"a high surrogate at the end", u"a\xDBFF", "a\xEF\xBF\xBD", false},
                       Utf8Case{"bytes that begin nothing", u"", "\xFF\xC1\xBF", false},
                       Utf8Case{"an overlong form", u"", "\xE0\x9F\xBF", false},
-                      Utf8Case{"an encoded surrogate", u"", "\xED\xA0\x80", false},
+                      Utf8Case{"encoded surrogates", u"", "\xED\xA0\x80\xED\xBF\xBF", false},
                       Utf8Case{"beyond U+10FFFF", u"", "\xF4\x90\x80\x80", false},
                       Utf8Case{"a character cut short", u"", "\xE2\x82", false}));
 
