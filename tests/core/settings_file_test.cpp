@@ -149,9 +149,10 @@ TEST_F(SettingsFileTest, ReadsOnlyTheStartOfAHugeFile) {
 }
 
 TEST_F(SettingsFileTest, JudgesTheEncodingOfAFileCutByTheReadLimitOnWholeCharacters) {
-    // A UTF-8 file whose 64 KiB limit falls inside a euro sign is still UTF-8.
+    // A UTF-8 file whose 64 KiB limit falls inside a euro sign, two of its
+    // three bytes before the limit, is still UTF-8.
     std::string bytes = "t\r\n0,0\r\n\",\"\r\n\"\xE2\x80\xAF\"\r\n1,1\r\n\"1\",0\r\n";
-    bytes += std::string(64 * 1024 - 1 - bytes.size(), 'x') + "\xE2\x82\xAC\r\n";
+    bytes += std::string(64 * 1024 - 2 - bytes.size(), 'x') + "\xE2\x82\xAC\r\n";
     put(programFile(), bytes);
     EXPECT_EQ(loadSettings(platform).thsSep, u"\u202F");
 }

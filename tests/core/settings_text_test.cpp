@@ -302,6 +302,7 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
     EXPECT_EQ(decodeText(bytes.substr(0, 7), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 9), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 4) + std::string("\x00\xDC", 2), true), u"\uFEFFa\uFFFD");
+    EXPECT_EQ(decodeText(utf16(u"\U0010FC00", true)), u"\uFEFF\U0010FC00");
 }
 
 TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
@@ -311,8 +312,8 @@ TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
         EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
     const std::u16string_view unusable[] = {u"",       u"7",      std::u16string_view(u"\0", 1),
                                             u"\u0085", u"\u200F", u"\u00AD",
-                                            u"\u202E", u"\u206F", u"\u2028",
-                                            u"\uFEFF", u"\xD83D"};
+                                            u"\u202E", u"\u2060", u"\u206F",
+                                            u"\u2028", u"\uFEFF", u"\xD83D"};
     for (const std::u16string_view mark : unusable) {
         EXPECT_FALSE(isUsableMark(mark)) << (mark.empty() ? 0 : int(mark[0]));
         EXPECT_FALSE(parseSettings(u"t\r\n0,0\r\n\"" + std::u16string(mark) + u"\"\r\n").decMark);
