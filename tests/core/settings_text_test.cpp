@@ -308,7 +308,7 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
 TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
     // One rule for the reader and the options dialog: a visible character
     // that is no digit, also beyond the first 65536.
-    for (const std::u16string_view mark : {u",", u"\u00A0", u"\U0001F600", u"ab"})
+    for (const std::u16string_view mark : {u",", u"\u00A0", u"\U00010000", u"\U0001F600", u"ab"})
         EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
     const std::u16string_view unusable[] = {u"",       u"7",      std::u16string_view(u"\0", 1),
                                             u"\u0085", u"\u200F", u"\u00AD",
