@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """What a screen reader reads of Velmor over AT-SPI: one of each kind of thing
 the accessibility factory states (names, descriptions, text, roles, a state a
-real key changes, relations, focus), as it reaches a real reader. The
-offscreen accessibility test checks the whole tree. Run by desktop_suite.sh
+real key changes, relations, focus), as it reaches a real reader; the
+offscreen view test checks what only Qt's side shows. Run by desktop_suite.sh
 with Velmor's main window active; prints a line per failure, exits 1 on any.
 """
 import re
