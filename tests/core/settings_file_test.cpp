@@ -191,6 +191,14 @@ TEST_F(SettingsFileTest, AWriteCutShortLeavesThePreviousFileAsItWas) {
     EXPECT_EQ(temporariesBeside(programFile()), 0);
 }
 
+TEST_F(SettingsFileTest, AReaderOfTheOldFileNeverSeesTheNewBytesMixedIn) {
+    put(programFile(), kOld);
+    std::ifstream reader(programFile(), std::ios::binary);  // opened before the save
+    ASSERT_TRUE(saveSettings(platform, kSettings));
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(reader), {}), kOld);
+    EXPECT_EQ(loadSettings(platform).left, 15);
+}
+
 TEST_F(SettingsFileTest, AKilledSaveLeavesTheOldOrTheNewFile) {
     const std::string oldBytes(256 * 1024, 'o');
     const std::string newBytes(512 * 1024, 'n');
