@@ -196,7 +196,8 @@ std::vector<std::string> snapshot(const FmMain* main, const FmOptions* options,
     }
     lines.push_back("pending dec=" + quote(pending.pendDecMark) +
                     " ths=" + quote(pending.pendThsSep));
-    lines.push_back("window open=" + flag(open) + " left=" + std::to_string(platform.frame.left) +
+    lines.push_back("window open=" + flag(open) + " ended=" + flag(platform.programEnded) +
+                    " left=" + std::to_string(platform.frame.left) +
                     " top=" + std::to_string(platform.frame.top));
     lines.push_back((platform.clipboard ? "clipboard text=" + quote(*platform.clipboard)
                                         : std::string("clipboard none")) +

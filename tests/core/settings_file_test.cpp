@@ -242,12 +242,13 @@ TEST_F(SettingsFileTest, ALinkedFileIsWrittenThroughItsLink) {
         fs::remove_all(repository);
         fs::remove(programFile());
         fs::create_directory(repository);
-        put(kept, kOld);
+        put(kept, kOld + std::string(300, '#'));  // longer than the new settings
         c.link(kept, programFile());
         ASSERT_TRUE(saveSettings(platform, kSettings)) << c.what;
         EXPECT_EQ(fs::symlink_status(programFile()).type(), c.type) << c.what;
         EXPECT_EQ(loadSettings(platform).left, 15) << c.what;
         EXPECT_EQ(contents(kept), contents(programFile())) << c.what;
+        EXPECT_EQ(contents(kept).find('#'), std::string::npos) << c.what << ": the old tail stayed";
         EXPECT_EQ(temporariesBeside(kept), 0) << c.what << ": a temporary file stayed";
         EXPECT_FALSE(fs::exists(userFile())) << c.what;
     }

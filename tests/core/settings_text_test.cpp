@@ -256,6 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"a character cut after three of four bytes", "x\xF0\x9F\x98", true, u"x"},
         CutCase{"a lead byte alone", "x\xE2", true, u"x"},
         CutCase{"a whole character at the end", "x\xE2\x82\xAC", true, u"x\u20AC"},
+        CutCase{"a whole two-byte character at the end", "x\xC3\xA9", true, u"x\u00E9"},
         CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
         CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
@@ -302,7 +303,7 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
     EXPECT_EQ(decodeText(bytes.substr(0, 7), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 9), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 4) + std::string("\x00\xDC", 2), true), u"\uFEFFa\uFFFD");
-    EXPECT_EQ(decodeText(utf16(u"\U0010FC00", true)), u"\uFEFF\U0010FC00");
+    EXPECT_EQ(decodeText(utf16(u"\U00010000\U0010FC00", true)), u"\uFEFF\U00010000\U0010FC00");
 }
 
 TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
@@ -310,10 +311,11 @@ TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
     // that is no digit, also beyond the first 65536.
     for (const std::u16string_view mark : {u",", u"\u00A0", u"\U00010000", u"\U0001F600", u"ab"})
         EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
-    const std::u16string_view unusable[] = {u"",       u"7",      std::u16string_view(u"\0", 1),
-                                            u"\u0085", u"\u200F", u"\u00AD",
-                                            u"\u202E", u"\u2060", u"\u206F",
-                                            u"\u2028", u"\uFEFF", u"\xD83D"};
+    const std::u16string_view unusable[] = {
+        u"",       u"0",      u"7",      std::u16string_view(u"\0", 1),
+        u"\u0085", u"\u200F", u"\u00AD", u"\u202E",
+        u"\u2060", u"\u206F", u"\u2028", u"\uFEFF",
+        u"\xD83D"};
     for (const std::u16string_view mark : unusable) {
         EXPECT_FALSE(isUsableMark(mark)) << (mark.empty() ? 0 : int(mark[0]));
         EXPECT_FALSE(parseSettings(u"t\r\n0,0\r\n\"" + std::u16string(mark) + u"\"\r\n").decMark);
