@@ -107,6 +107,12 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"extra lines", kSix + u"more\r\nand more\r\n", kSixRead},
         ReadCase{"byte order mark", u"\uFEFF" + kSix, kSixRead},
         ReadCase{"LF endings", u"t\n10,20\n\",\"\n\".\"\n0,2\n\"5\",3\n", kSixRead},
+        ReadCase{"a quoted entry ending in a comma",
+                 u"t\r\n0,0\r\n\".\"\r\n\",\"\r\n1,1\r\n\"12,\",3\r\n",
+                 {0, 0, u".", u",", 1, 1, u"12,", 3}},
+        ReadCase{"the largest numbers",
+                 u"t\r\n2147483647,-2147483648\r\n\".\"\r\n\",\"\r\n32767,-32768\r\n",
+                 {2147483647, -2147483648, u".", u",", 32767, -32768}},
         ReadCase{"empty numbers",
                  u"t\r\n,\r\n\".\"\r\n\",\"\r\n,\r\n\"5\",\r\n",
                  {{}, {}, u".", u",", {}, {}, u"5", {}}},
@@ -257,6 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"a lead byte alone", "x\xE2", true, u"x"},
         CutCase{"a whole character at the end", "x\xE2\x82\xAC", true, u"x\u20AC"},
         CutCase{"a whole two-byte character at the end", "x\xC3\xA9", true, u"x\u00E9"},
+        CutCase{"the lowest two-byte lead alone", "x\xC2", true, u"x"},
         CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
         CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
