@@ -56,8 +56,9 @@ done
 export DISPLAY=$display
 openbox >"$scratch/openbox.log" 2>&1 &
 started+=($!)
-poll 10 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
-    { echo "openbox did not start"; exit 1; }
+# A loaded machine (the suite runs beside other tests) can take a while.
+poll 30 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' ||
+    { echo "openbox did not start:"; cat "$scratch/openbox.log"; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null || { echo "cmake --install failed"; exit 1; }
 
