@@ -219,37 +219,24 @@ bool dialogFocus(Session& s, const Words& w) {
     return true;
 }
 
+// OK and Cancel, Enter and Esc, and the dialog's close box.
+bool dialogButton(Session& s, const Words& w) {
+    FmOptions& dlg = *s.options;
+    if (w[1] == "ok") dlg.clickButton(OptionsFocus::cmOptExit);
+    if (w[1] == "cancel") dlg.clickButton(OptionsFocus::cmOptCancel);
+    if (w[1] == "enter") dlg.pressEnter();
+    if (w[1] == "esc") dlg.pressEscape();
+    if (w[1] == "close") dlg.closeBox();
+    return true;
+}
+
 // What the user does in the options dialog, `dlg ACTION ...`.
 const std::vector<Command> kDialogActions{
-    {"pick", Where::Options, 4, 4, dialogPick},
-    {"type", Where::Options, 4, 4, dialogType},
-    {"clear", Where::Options, 3, 3, dialogType},
-    {"focus", Where::Options, 3, 3, dialogFocus},
-    {"ok", Where::Options, 2, 2,
-     [](Session& s, const Words&) {
-         s.options->clickButton(OptionsFocus::cmOptExit);
-         return true;
-     }},
-    {"cancel", Where::Options, 2, 2,
-     [](Session& s, const Words&) {
-         s.options->clickButton(OptionsFocus::cmOptCancel);
-         return true;
-     }},
-    {"enter", Where::Options, 2, 2,
-     [](Session& s, const Words&) {
-         s.options->pressEnter();
-         return true;
-     }},
-    {"esc", Where::Options, 2, 2,
-     [](Session& s, const Words&) {
-         s.options->pressEscape();
-         return true;
-     }},
-    {"close", Where::Options, 2, 2,
-     [](Session& s, const Words&) {
-         s.options->closeBox();
-         return true;
-     }},
+    {"pick", Where::Options, 4, 4, dialogPick},    {"type", Where::Options, 4, 4, dialogType},
+    {"clear", Where::Options, 3, 3, dialogType},   {"focus", Where::Options, 3, 3, dialogFocus},
+    {"ok", Where::Options, 2, 2, dialogButton},    {"cancel", Where::Options, 2, 2, dialogButton},
+    {"enter", Where::Options, 2, 2, dialogButton}, {"esc", Where::Options, 2, 2, dialogButton},
+    {"close", Where::Options, 2, 2, dialogButton},
 };
 
 // When the options dialog closes, the main window is activated again.
