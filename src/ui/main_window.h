@@ -48,10 +48,12 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void stateAsked(Qt::WindowState state);
     void makeMenu();
     void makeFields(QWidget* client);
     void makeOptionBoxes(QWidget* client);

@@ -108,8 +108,12 @@ void QtPlatform::moveWindow(int left, int top) {
     if (mainWindow != nullptr) mainWindow->move(pixels(left), pixels(top));
 }
 
+bool onWayland() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool QtPlatform::placesWindows() const {
-    return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return !onWayland();
 }
 
 std::vector<Rect> QtPlatform::screenAreas() const {

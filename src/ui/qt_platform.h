@@ -12,6 +12,10 @@
 
 namespace velmor::ui {
 
+// Whether Velmor runs as a Wayland client: the compositor, not Velmor,
+// places its windows and decides their states.
+bool onWayland();
+
 // The desktop as Velmor's core sees it, through Qt.
 class QtPlatform : public Platform {
 public:

@@ -102,9 +102,8 @@ private slots:
         const QSize size = window().size();
         for (const Qt::WindowState state : {Qt::WindowMaximized, Qt::WindowFullScreen}) {
             window().setWindowState(state);
-            QCoreApplication::processEvents();
-            QCOMPARE(window().windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen),
-                     Qt::WindowStates());
+            QTRY_COMPARE(window().windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen),
+                         Qt::WindowStates());
             QCOMPARE(window().size(), size);
             QVERIFY(window().isVisible());
         }
