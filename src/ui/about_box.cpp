@@ -7,6 +7,7 @@
 
 #include "ui/accessibility.h"
 #include "ui/field_widgets.h"
+#include "ui/one_size.h"
 #include "ui/picture_icon_engine.h"
 #include "ui/qt_convert.h"
 #include "ui/translations.h"
@@ -25,7 +26,7 @@ AboutBox::AboutBox(FmAbout& form, QWidget* parent) : QDialog(parent), form_(form
     form_.Form_Load();
     setWindowTitle(translated(form_.caption));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(pixels(5730), pixels(3360));
+    fixWindowSize(*this, QSize(pixels(5730), pixels(3360)));
     setModal(true);
 
     auto* logo = new QLabel(this);

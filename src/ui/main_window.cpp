@@ -8,10 +8,10 @@
 #include "engine/field_display.h"
 #include "shell/fm_about.h"
 #include "ui/accessibility.h"
+#include "ui/one_size.h"
 #include "ui/option_box.h"
 #include "ui/picture_icon_engine.h"
 #include "ui/qt_convert.h"
-#include "ui/qt_platform.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
 
@@ -102,7 +102,7 @@ MainWindow::MainWindow(FmMain& form) : form_(form) {
         sync();
     });
 
-    setFixedSize(sizeHint());
+    fixWindowSize(*this, sizeHint());
 }
 
 void MainWindow::makeMenu() {
@@ -299,44 +299,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-namespace {
-constexpr Qt::WindowStates kSized = Qt::WindowMaximized | Qt::WindowFullScreen;
-}
-
-// The window has one size: a desktop that maximizes it or makes it full
-// screen anyway (a title bar's button or double click, a window manager's
-// key) gets the window back as it was. The state is taken back once the
-// desktop has finished setting it, so that the desktop is told.
-void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::WindowStateChange && (windowState() & kSized))
-        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~kSized); });
-    QMainWindow::changeEvent(event);
-}
-
-// Qt's Wayland title bar offers maximize to every window, and the compositor
-// then insists that the window fill the screen until it is restored: a window
-// that kept its one size would break the protocol and lose its connection,
-// ending Velmor unsaved. So there the window lets go of its size as soon as
-// the state is asked for, and takes it back when it is restored.
-void MainWindow::stateAsked(Qt::WindowState state) {
-    if (kSized & state) setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
-// Back at its one size, after a maximize undone: keeps it again.
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    if (size() == minimumSize()) setMaximumSize(minimumSize());
-    QMainWindow::resizeEvent(event);
-}
-
 // Watches for the first exposure: by then the window manager has framed
 // the window, and the frame's full size is known.
 void MainWindow::showEvent(QShowEvent* event) {
-    if (QWindow* window = windowHandle()) {
-        if (!framed_) window->installEventFilter(this);
-        if (onWayland())
-            connect(window, &QWindow::windowStateChanged, this, &MainWindow::stateAsked,
-                    Qt::UniqueConnection);
-    }
+    if (!framed_ && windowHandle() != nullptr) windowHandle()->installEventFilter(this);
     QMainWindow::showEvent(event);
 }
 

@@ -47,13 +47,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void stateAsked(Qt::WindowState state);
     void makeMenu();
     void makeFields(QWidget* client);
     void makeOptionBoxes(QWidget* client);

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "ui/field_widgets.h"
+#include "ui/one_size.h"
 #include "ui/qt_convert.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
@@ -26,7 +27,7 @@ OptionsDialog::OptionsDialog(FmOptions& form, QWidget* parent) : QDialog(parent)
     setPalette(velmorPalette());
     setWindowTitle(tr(" Config"));
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(358, 137);
+    fixWindowSize(*this, QSize(358, 137));
     setModal(true);
     setAutoFillBackground(true);
     QPalette colours = palette();

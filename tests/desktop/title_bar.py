@@ -1,36 +1,44 @@
 #!/usr/bin/python3
-"""Finds the topmost title bar that Qt's Wayland decoration draws in a
-screenshot (an 8-bit binary PPM): the first row with a long run of the bar's
-colour. Prints "LEFT TOP RIGHT" in the picture's pixels (RIGHT inclusive), or
-nothing. Usage: title_bar.py PICTURE.ppm
+"""Finds the title bars that Qt's Wayland decoration draws in a screenshot
+(an 8-bit binary PPM). A bar is a block of the bar's colour at least RUN
+pixels wide and six rows tall under a row without it. Prints "LEFT TOP
+RIGHT" for each, top to bottom, in the picture's pixels (RIGHT inclusive).
+Usage: title_bar.py PICTURE.ppm
 """
 import sys
 
 BAR = bytes((0xEF, 0xEF, 0xEF))  # Velmor's window colour, which the bar takes
+RUN = 150  # pixels: longer than any run of the colour in the desktop's background
 
 data = open(sys.argv[1], "rb").read()
 _, width, height, _, pixels = data.split(maxsplit=4)
 width, height = int(width), int(height)
 
 
-def colour(x, y):
+def is_bar(x, y):
     start = (y * width + x) * 3
-    return pixels[start : start + 3]
+    return pixels[start : start + 3] == BAR
 
 
-for top in range(height - 3):
-    row = pixels[top * width * 3 : (top + 1) * width * 3]
-    at = row.find(BAR * 150)
-    while at >= 0 and at % 3:
-        at = row.find(BAR * 150, at + 1)
-    if at < 0:
-        continue
-    # Three rows down the bar is whole from edge to edge (below its rounded
-    # corners, above its buttons).
-    left = right = at // 3
-    while left > 0 and colour(left - 1, top + 3) == BAR:
-        left -= 1
-    while right + 1 < width and colour(right + 1, top + 3) == BAR:
-        right += 1
-    print(left, top, right)
-    break
+def runs(y):
+    """The runs of the bar's colour in row Y: (first, last) pixel."""
+    x = 0
+    while x < width:
+        if not is_bar(x, y):
+            x += 1
+            continue
+        first = x
+        while x < width and is_bar(x, y):
+            x += 1
+        yield first, x - 1
+
+
+for top in range(1, height - 6):
+    for first, last in runs(top):
+        if last - first + 1 < RUN or is_bar(first, top - 1) or is_bar(last, top - 1):
+            continue
+        # Three rows down the bar is whole from edge to edge (below its
+        # rounded corners, above its buttons).
+        edges = [run for run in runs(top + 3) if run[0] <= first and run[1] >= last]
+        if edges and all(is_bar(first, y) and is_bar(last, y) for y in range(top, top + 6)):
+            print(edges[0][0], top, edges[0][1])
