@@ -39,13 +39,15 @@ poll() {
 }
 
 # Xvfb on the first display from :91 whose lock is its own: a display that
-# another suite takes at the same moment stays the other's.
+# another suite takes at the same moment stays the other's. -noreset: an X
+# server resets when its last client leaves, and refuses clients meanwhile;
+# xdpyinfo's probe would leave openbox to meet that reset on a loaded machine.
 owns_display() { [[ $(tr -d ' ' <"/tmp/.X$1-lock") == "$2" ]]; }
 settled() { owns_display "$1" "$2" || ! kill -0 "$2"; }
 display=
 for number in $(seq 91 199); do
     [[ -e /tmp/.X$number-lock || -e /tmp/.X11-unix/X$number ]] && continue
-    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp >>"$scratch/xvfb.log" 2>&1 &
+    Xvfb ":$number" -screen 0 1280x800x24 -nolisten tcp -noreset >>"$scratch/xvfb.log" 2>&1 &
     started+=($!)
     if poll 10 settled "$number" $! && owns_display "$number" $! && poll 10 xdpyinfo -display ":$number"; then
         display=:$number
