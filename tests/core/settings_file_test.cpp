@@ -105,10 +105,19 @@ TEST_F(SettingsFileTest, WithoutAHomeFolderNothingIsWrittenAnywhereElse) {
     EXPECT_FALSE(findSettingsFile(platform));
 }
 
-TEST_F(SettingsFileTest, ATemporaryLeftBeforeAnyFileExistedGoesAtTheNextStart) {
+TEST_F(SettingsFileTest, ATemporaryLeftByACrashGoesAtTheNextStart) {
+    // Even before any file existed,
     put(platform.programFolder() / ".config.ini.tmp-Ab12Cd", "half a save");
     loadSettings(platform);
     EXPECT_TRUE(fs::is_empty(platform.programFolder()));
+    // and beside a linked file's target, where saves go.
+    const fs::path kept = platform.programFolder() / "dotfiles" / kSettingsFileName;
+    fs::create_directory(kept.parent_path());
+    put(kept, kOld);
+    fs::create_symlink("dotfiles/config.ini", programFile());
+    put(kept.parent_path() / ".config.ini.tmp-Ef34Gh", "half a save");
+    loadSettings(platform);
+    EXPECT_EQ(temporariesBeside(kept), 0);
 }
 
 TEST_F(SettingsFileTest, WritesWindows1252UnlessAMarkDoesNotFit) {
