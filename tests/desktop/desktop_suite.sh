@@ -233,11 +233,11 @@ wayland_bars() {
     import -window "$window" -depth 8 "ppm:$scratch/wayland.ppm" &&
         python3 "$here/title_bar.py" "$scratch/wayland.ppm"
 }
-# Waits for a title bar other than those in KNOWN...; names it in `bar`.
+# Waits for a title bar other than KNOWN (if given); names it in `bar`.
 new_bar() {
     local tries=100
     while ((tries-- > 0)); do
-        bar=$(wayland_bars | grep -vxF -e "${1:-none}" -e "${2:-none}" | head -n 1)
+        bar=$(wayland_bars | grep -vxF -e "${1:-none}" | head -n 1)
         [[ -n $bar ]] && return 0
         sleep 0.1
     done
