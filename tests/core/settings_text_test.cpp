@@ -316,13 +316,17 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
 TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
     // One rule for the reader and the options dialog: a visible character
     // that is no digit, also beyond the first 65536.
-    for (const std::u16string_view mark : {u",", u"\u00A0", u"\U00010000", u"\U0001F600", u"ab"})
+    for (const std::u16string_view mark :
+         {u",", u"\u00A0", u"\U00010000", u"\U0001F3FF", u"\U0001F600", u"ab"})
         EXPECT_TRUE(isUsableMark(mark)) << int(mark[0]);
+    // Each range's first and last character.
     const std::u16string_view unusable[] = {
         u"",       u"0",      u"7",      std::u16string_view(u"\0", 1),
-        u"\u0085", u"\u200F", u"\u00AD", u"\u202E",
-        u"\u2060", u"\u206F", u"\u2028", u"\uFEFF",
-        u"\xD83D"};
+        u"\u0085", u"\u00AD", u"\u061C", u"\u180E",
+        u"\u200B", u"\u200F", u"\u2028", u"\u202E",
+        u"\u2060", u"\u206F", u"\uFEFF", u"\uFFF9",
+        u"\uFFFB", u"\uFFFE", u"\uFFFF", u"\xD83D",
+        u"\xDC00", u"\xDFFF"};
     for (const std::u16string_view mark : unusable) {
         EXPECT_FALSE(isUsableMark(mark)) << (mark.empty() ? 0 : int(mark[0]));
         EXPECT_FALSE(parseSettings(u"t\r\n0,0\r\n\"" + std::u16string(mark) + u"\"\r\n").decMark);
