@@ -264,6 +264,9 @@ INSTANTIATE_TEST_SUITE_P(
         CutCase{"a whole character at the end", "x\xE2\x82\xAC", true, u"x\u20AC"},
         CutCase{"a whole two-byte character at the end", "x\xC3\xA9", true, u"x\u00E9"},
         CutCase{"the lowest two-byte lead alone", "x\xC2", true, u"x"},
+        CutCase{"the lowest three-byte lead and one more byte", "x\xE0\xA0", true, u"x"},
+        CutCase{"the highest four-byte lead alone", "x\xF4", true, u"x"},
+        CutCase{"nothing but a lead byte", "\xE2", true, u""},
         CutCase{"a whole text ending short", "x\xE2\x82", false, u"x\u00E2\u201A"},
         CutCase{"an invalid byte before the cut", "\xFFx\xE2\x82", true, u"\u00FFx"}));
 
