@@ -152,6 +152,14 @@ TEST_F(SettingsFileTest, WhatCannotBeReplacedGetsNothingAndNoLeftovers) {
     EXPECT_EQ(contents(notAFolder), "x");
 }
 
+TEST_F(SettingsFileTest, ReadsAUtf16FileFromItsByteOrderMarkOn) {
+    std::string bytes = "\xFF\xFE";
+    for (const char c : std::string_view("t\r\n15,30\r\n"))
+        bytes += {c, '\0'};
+    put(programFile(), bytes);
+    EXPECT_EQ(loadSettings(platform).top, 30);
+}
+
 TEST_F(SettingsFileTest, ReadsOnlyTheStartOfAHugeFile) {
     put(programFile(), std::string(10 << 20, 'x') + "\r\n5,5\r\n");
     EXPECT_FALSE(loadSettings(platform).left);
