@@ -27,6 +27,10 @@ TEST(PlaceOnScreenTest, BringsTheWholeFrameOntoTheScreenHoldingMostOfIt) {
         {"beyond both, nearest the second", {4000, 2000, 520, 290}, 3200 - 520, 1024 - 290},
         {"left of both, nearest the first", {-900, 500, 520, 290}, 0, 500},
         {"below both, nearest the first", {300, 1500, 520, 290}, 300, 1080 - 290},
+        {"below both across their edge, nearest the first",
+         {1500, 1300, 520, 290},
+         1920 - 520,
+         1080 - 290},
         {"larger than the screen keeps its corner on it", {-50, -50, 4000, 2000}, 0, 30},
     };
     for (const Case& c : cases) {
