@@ -6,8 +6,10 @@
 #include <QMenuBar>
 #include <QStyleOptionComboBox>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <vector>
 
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
@@ -97,6 +99,12 @@ void expectReadableAndWhole(const QWidget& window) {
 }
 
 // Every command among `actions` has a letter, and none shares it.
+// A widget's place in the main window's client area, where the background
+// draws the hints.
+QRect placeIn(velmor::ui::MainWindow& window, const QWidget* widget) {
+    return {widget->mapTo(window.centralWidget(), QPoint(0, 0)), widget->size()};
+}
+
 void expectOwnLetters(const QList<QAction*>& actions) {
     QList<QKeySequence> letters;
     for (const QAction* action : actions) {
@@ -157,11 +165,24 @@ private slots:
         window.sync();
         QVERIFY(window.banner()->isVisible());
         expectReadableAndWhole(window);
+        std::vector<QRect> boxes;
+        for (int i = 0; i < velmor::FmMain::kDigitBoxes; ++i)
+            boxes.push_back(placeIn(window, window.digitBox(i)));
+        for (int i = 0; i < velmor::FmMain::kRoundingBoxes; ++i)
+            boxes.push_back(placeIn(window, window.roundingBox(i)));
         for (int k = 0; k < static_cast<int>(form.llHot.size()); ++k) {
+            const QRect hint = window.background()->hintGeometry(k);
             const QFontMetrics metrics(
                 velmor::ui::qt(form.llHot[static_cast<std::size_t>(k)].font));
-            QVERIFY(window.background()->hintGeometry(k).width() >=
-                    metrics.horizontalAdvance(window.background()->drawnHint(k)));
+            QVERIFY(hint.width() >= metrics.horizontalAdvance(window.background()->drawnHint(k)));
+            // Just beneath an option box, centred on it.
+            QVERIFY2(std::any_of(boxes.begin(), boxes.end(),
+                                 [&](const QRect& box) {
+                                     return hint.top() > box.bottom() &&
+                                            hint.top() - box.bottom() <= 8 &&
+                                            std::abs(hint.center().x() - box.center().x()) <= 1;
+                                 }),
+                     qPrintable(window.background()->drawnHint(k)));
         }
         expectOwnLetters(window.menuBar()->actions());
         whileModal<OptionsDialog>(
