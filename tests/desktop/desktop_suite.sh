@@ -429,6 +429,17 @@ one_velmor_per_session() {
     return "$result"
 }
 
+# A full disk, here a file-size limit, fails the save at a logout: Velmor
+# still ends well, killed by no signal, and leaves no half-written file.
+a_full_disk_fails_the_save_cleanly() {
+    new_home
+    launch prlimit --fsize=10 || return 1
+    type_text 5
+    kill -TERM "$pid"
+    wait_end || return 1
+    [[ -z $(find "$home/.config" -type f 2>/dev/null) ]] || fail "left: $(find "$home/.config" -type f)"
+}
+
 # After every run above, the installed program has kept the settings in
 # ~/.config/velmor, where the first check reads them; root's go there too,
 # though root could write into the bin folder.
@@ -448,7 +459,7 @@ for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_scree
     captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
     a_screen_reader_reads_the_windows_over_at_spi one_velmor_per_session \
-    the_installed_program_never_writes_beside_itself; do
+    a_full_disk_fails_the_save_cleanly the_installed_program_never_writes_beside_itself; do
     check "$name"
 done
 

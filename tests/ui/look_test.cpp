@@ -1,10 +1,12 @@
 // How Velmor's windows look whatever the desktop and the language: every text
-// readable under a dark system palette and shown whole, every menu command
-// with a letter of its own, and the checked option box plain to see.
+// readable under a dark system palette and shown whole, popups kept light,
+// every menu command with a letter of its own, the checked option box plain
+// to see, and the start-up banner over whole fields.
 #include <QAbstractItemView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyleOptionComboBox>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -98,13 +100,38 @@ void expectReadableAndWhole(const QWidget& window) {
     }
 }
 
-// Every command among `actions` has a letter, and none shares it.
+// Light backgrounds under dark texts, as Velmor's windows are drawn: a popup
+// (a menu, a list's drop-down, a tooltip) keeps that look under a dark theme.
+void expectLight(const QPalette& palette, const char* what) {
+    for (const auto& [text, back] : {std::pair{QPalette::WindowText, QPalette::Window},
+                                     {QPalette::Text, QPalette::Base},
+                                     {QPalette::ButtonText, QPalette::Button},
+                                     {QPalette::ToolTipText, QPalette::ToolTipBase}}) {
+        QVERIFY2(
+            palette.color(back).lightness() > 160 && palette.color(text).lightness() < 96,
+            qPrintable(QStringLiteral("%1: %2 on %3")
+                           .arg(what, palette.color(text).name(), palette.color(back).name())));
+    }
+}
+
+QPalette darkTheme() {
+    QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
+    for (const auto role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::ToolTipText})
+        dark.setColor(role, QColor(238, 238, 236));
+    for (const auto role : {QPalette::Base, QPalette::ToolTipBase})
+        dark.setColor(role, QColor(45, 45, 45));
+    dark.setColor(QPalette::Link, QColor(53, 132, 228));
+    return dark;
+}
+
 // A widget's place in the main window's client area, where the background
 // draws the hints.
 QRect placeIn(velmor::ui::MainWindow& window, const QWidget* widget) {
     return {widget->mapTo(window.centralWidget(), QPoint(0, 0)), widget->size()};
 }
 
+// Every command among `actions` has a letter, and none shares it.
 void expectOwnLetters(const QList<QAction*>& actions) {
     QList<QKeySequence> letters;
     for (const QAction* action : actions) {
@@ -126,12 +153,7 @@ private slots:
     void initTestCase() {
         velmor::ui::useVelmorLook();
         // As a dark desktop theme sets it, before any window exists.
-        QPalette dark(QColor(53, 53, 53), QColor(40, 40, 40));
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-            dark.setColor(role, QColor(238, 238, 236));
-        dark.setColor(QPalette::Base, QColor(45, 45, 45));
-        dark.setColor(QPalette::Link, QColor(53, 132, 228));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(darkTheme());
     }
 
     void cleanup() { velmor_.reset(); }
@@ -165,6 +187,23 @@ private slots:
         window.sync();
         QVERIFY(window.banner()->isVisible());
         expectReadableAndWhole(window);
+        // The banner hides a field whole, its frame, number and decimals, or
+        // leaves it whole in sight; the greeting shows whole inside it.
+        const QRect banner = window.banner()->geometry();
+        int covered = 0;
+        for (int i = 0; i < velmor::kFieldCount; ++i) {
+            const QRect frame =
+                velmor::ui::pixels(form.shNum[static_cast<std::size_t>(i)].geometry);
+            for (const QRect part :
+                 {frame, window.numberLabel(i)->geometry(), window.decimalsLabel(i)->geometry()}) {
+                QVERIFY2(banner.contains(part) == banner.contains(frame) &&
+                             banner.intersects(part) == banner.contains(frame),
+                         qPrintable(QStringLiteral("field %1").arg(i)));
+            }
+            covered += banner.contains(frame) ? 1 : 0;
+        }
+        QVERIFY(covered > 0);
+        QVERIFY(QRect(QPoint(0, 0), banner.size()).contains(window.bannerText()->geometry()));
         std::vector<QRect> boxes;
         for (int i = 0; i < velmor::FmMain::kDigitBoxes; ++i)
             boxes.push_back(placeIn(window, window.digitBox(i)));
@@ -205,6 +244,29 @@ private slots:
                 for (const QWidget* rule : box.findChildren<QWidget*>(QStringLiteral("rule")))
                     QVERIFY(description->geometry().bottom() < rule->y());
             });
+    }
+
+    // Menus, list popups, a text box's own menu and tooltips keep Velmor's
+    // light look under a dark theme, which the desktop sets as Qt starts.
+    void everyPopupKeepsTheLightLook() {
+        QApplication::setPalette(darkTheme());
+        QToolTip::setPalette(darkTheme());
+        velmor::ui::useVelmorLook();
+        velmor_ = std::make_unique<StartedVelmor>();
+        velmor::ui::MainWindow& window = velmor_->app.mainWindow();
+        for (const QMenu* menu : window.findChildren<QMenu*>())
+            expectLight(menu->palette(), "menu");
+        std::unique_ptr<QMenu> entryMenu(window.entryBox()->createStandardContextMenu());
+        expectLight(entryMenu->palette(), "the entry box's menu");
+        expectLight(QToolTip::palette(), "tooltip");
+        whileModal<OptionsDialog>([&] { velmor_->app.mainForm().mnuHelpConfig.click(); },
+                                  [&](OptionsDialog& dialog) {
+                                      QComboBox* list = dialog.decimalList();
+                                      list->showPopup();
+                                      expectLight(list->view()->window()->palette(), "list popup");
+                                      expectLight(list->view()->palette(), "list popup's view");
+                                      list->hidePopup();
+                                  });
     }
 };
 

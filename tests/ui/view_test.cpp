@@ -1,15 +1,20 @@
 // The Qt view over the core: every control model of the three windows shows
 // in the widget made from it, every widget event reaches the core, and what
 // only real widgets do (the system clipboard, the focus, the pictures, the
-// termination signal, what a screen reader is told beyond what the desktop
-// suite reads).
+// termination signals, the message boxes, what a screen reader is told beyond
+// what the desktop suite reads).
 #include <QAccessible>
 #include <QClipboard>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
 
+#include "engine/field_display.h"
 #include "test_support/scripted_platform.h"
 #include "ui/about_box.h"
 #include "ui/options_dialog.h"
@@ -158,6 +163,19 @@ void expectOptionsDialog(OptionsDialog& dialog, FmOptions& form) {
     }
 }
 
+QString accessible(QWidget* widget, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(widget)->text(text);
+}
+
+// Makes every save of `velmor` fail: its own folder holds a directory where
+// config.ini goes, and the user's folder lies below a plain file.
+void breakSaves(StartedVelmor& velmor, QTemporaryDir& home) {
+    QVERIFY(QDir(velmor.folder.path()).mkdir(QStringLiteral("config.ini")));
+    QFile file(home.filePath(QStringLiteral("file")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    qputenv("HOME", home.filePath(QStringLiteral("file/home")).toUtf8());
+}
+
 }  // namespace
 
 class ViewTest : public QObject {
@@ -167,15 +185,25 @@ private:
     MainWindow& window() { return velmor_->app.mainWindow(); }
     FmMain& form() { return velmor_->app.mainForm(); }
 
-    std::unique_ptr<StartedVelmor> velmor_;
-
-private slots:
-    void init() {
+    // Starts Velmor afresh, in `language`.
+    void restart(const QString& language) {
+        velmor_.reset();
+        useLanguage(language);
         velmor_ = std::make_unique<StartedVelmor>();
         QVERIFY(QTest::qWaitForWindowExposed(&window()));
     }
 
-    void cleanup() { velmor_.reset(); }
+    std::unique_ptr<StartedVelmor> velmor_;
+    const QByteArray home_ = qgetenv("HOME");
+
+private slots:
+    void init() { restart(QStringLiteral("en")); }
+
+    void cleanup() {
+        velmor_.reset();
+        qputenv("HOME", home_);
+        useLanguage(QStringLiteral("en"));
+    }
 
     void theMainWindowShowsEveryModelAndHandsEveryEventToTheCore() {
         expectMainWindow(window(), form());
@@ -187,18 +215,6 @@ private slots:
             window().menuAction(qt(item->caption))->trigger();
             QCOMPARE(std::exchange(commands, 0), 1);
         }
-        QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
-        // A screen reader finds a field as one object, its number label, that
-        // says how the number is rounded and tells the exact value.
-        QAccessibleInterface* kilobyte =
-            QAccessible::queryAccessibleInterface(window().numberLabel(1));
-        QCOMPARE(kilobyte->text(QAccessible::Name), QStringLiteral("kilobyte: 1.5, rounded down"));
-        QCOMPARE(kilobyte->text(QAccessible::Description),
-                 QStringLiteral("1.5360 kilobytes (exact to four decimals)"));
-        QAccessibleInterface* panel =
-            QAccessible::queryAccessibleInterface(window().centralWidget());
-        for (QWidget* part : {window().decimalsLabel(1), window().unitLabel(1)})
-            QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(part)), -1);
         // A press on a field's label makes it the active one, taking the
         // number it shows, or with Ctrl held keeping the digits typed.
         int mods = 0;  // every combination of Shift, Ctrl and Alt in turn
@@ -272,6 +288,14 @@ private slots:
         QTest::keyClicks(dialog.thousandsBox(), QStringLiteral("_"));
         QCOMPARE(options.txThs.text(), u"_");
         expectOptionsDialog(dialog, options);
+        // An input method hands over a character beyond the first 65536 as
+        // one text of two code units; the box keeps it whole.
+        const QString emoji = QString::fromUtf16(u"\U0001F600");
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, emoji);
+        dialog.thousandsBox()->selectAll();
+        QApplication::sendEvent(dialog.thousandsBox(), &typed);
+        QVERIFY(options.txThs.text() == u"\U0001F600");
+        expectOptionsDialog(dialog, options);
         // A listed mark typed in the box selects it: the box closes, and the
         // focus moves on to the next list.
         dialog.decimalList()->activated(dialog.decimalList()->count() - 1);
@@ -332,13 +356,29 @@ private slots:
         QVERIFY(!window().menuAction(qt(form().mnuEditPaste.caption))->isEnabled());
     }
 
-    void aTerminationSignalClosesTheWindowAndSaves() {
-        new TerminationSignals(window());
-        QTest::keyClicks(window().entryBox(), QStringLiteral("42"));
-        ::raise(SIGTERM);
-        QTRY_VERIFY(!window().isVisible());
-        QFile file(velmor_->folder.filePath(QStringLiteral("config.ini")));
-        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("\"42\""));
+    // Reaching the end of this test is its check: a termination signal that
+    // is not ignored ends the test program.
+    void terminationSignalsAreIgnoredOnceClosingHasBegun_data() {
+        QTest::addColumn<bool>("bySignal");
+        QTest::newRow("closed by a signal") << true;
+        QTest::newRow("closed by the close box") << false;
+    }
+    void terminationSignalsAreIgnoredOnceClosingHasBegun() {
+        QFETCH(bool, bySignal);
+        for (const int number : {SIGTERM, SIGINT, SIGHUP})
+            ::signal(number, SIG_DFL);  // as the program starts
+        QWidget window;
+        window.show();
+        auto* watcher = new TerminationSignals(window);
+        if (bySignal) {
+            ::raise(SIGTERM);
+        } else {
+            window.close();
+        }
+        QTRY_VERIFY(!window.isVisible());
+        delete watcher;  // as when the window goes at the end
+        for (const int number : {SIGTERM, SIGINT, SIGHUP})
+            ::raise(number);
     }
 
     void picturesAreDrawnCentredAtTheScreensDensityAndTheIconInEverySize() {
@@ -372,6 +412,111 @@ private slots:
                          shown.pixel(1, size / 2) == qRgb(0, 0, 128),
                      size <= 48);
         }
+    }
+
+    // Paste follows what the clipboard offers as the desktop announces each
+    // change, without its text being fetched.
+    void pasteOffersFollowTheClipboardsAnnouncements() {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        QtPlatform& platform = velmor_->app.platform();
+        clipboard->setText(QStringLiteral("42"));
+        QVERIFY(platform.clipboardOffersText());
+        auto* picture = new QMimeData;
+        picture->setData(QStringLiteral("image/png"), QByteArray("\x89PNG", 4));
+        clipboard->setMimeData(picture);
+        QVERIFY(!platform.clipboardOffersText());
+        clipboard->setText(QStringLiteral("7"));
+        QVERIFY(platform.clipboardOffersText());
+    }
+
+    void whatNoProgramOpensIsNamedInTheUsersLanguage() {
+        restart(QStringLiteral("de"));
+        QUrl handed;
+        velmor_->app.platform().openUrl = [&](const QUrl& url) {
+            handed = url;
+            return false;
+        };
+        whileModal<QMessageBox>(
+            [&] { form().mnuHelpHelp.click(); },
+            [&](QMessageBox& box) {
+                QCOMPARE(box.parentWidget(), &window());
+                QCOMPARE(box.text(), QStringLiteral("Kein Programm gefunden, das %1 öffnet.")
+                                         .arg(handed.toLocalFile()));
+            });
+        QVERIFY(handed.isLocalFile());
+    }
+
+    void aFailedSaveIsToldAtTheUsersCloseAndOnlyReportedAtASignal() {
+        const QString reason = QString::fromLocal8Bit(std::strerror(ENOTDIR));
+        QTemporaryDir home;
+        breakSaves(*velmor_, home);
+        whileModal<QMessageBox>(
+            [&] { window().close(); },
+            [&](QMessageBox& box) {
+                QVERIFY2(box.text().contains(QStringLiteral("/file/home/.qttest/config/")),
+                         qPrintable(box.text()));
+                QVERIFY2(box.text().contains(reason), qPrintable(box.text()));
+            });
+        QVERIFY(!form().windowOpen);
+
+        restart(QStringLiteral("en"));
+        breakSaves(*velmor_, home);
+        velmor_->app.endOnTerminationSignals();
+        // A message would wait for an answer that a logout never gives.
+        bool asked = false;
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, [&] {
+            if (QWidget* box = QApplication::activeModalWidget()) {
+                asked = true;
+                box->close();
+            }
+        });
+        answer.start(10);
+        QTest::ignoreMessage(
+            QtWarningMsg,
+            QRegularExpression(
+                QStringLiteral("^velmor: Velmor could not save its settings in .*/config\\.ini: ") +
+                QRegularExpression::escape(reason) + QStringLiteral("\\.$")));
+        ::raise(SIGTERM);
+        QTRY_VERIFY(!window().isVisible());
+        QVERIFY(!asked);
+    }
+
+    // A screen reader finds a field as one object, its number label, that
+    // says how the number is rounded and tells the exact value.
+    void aScreenReaderReadsWhatTheWindowShows() {
+        QTest::keyClicks(window().entryBox(), QStringLiteral("1536"));
+        QCOMPARE(accessible(window().numberLabel(1), QAccessible::Name),
+                 QStringLiteral("kilobyte: 1.5, rounded down"));
+        QCOMPARE(accessible(window().numberLabel(1), QAccessible::Description),
+                 QStringLiteral("1.5360 kilobytes (exact to four decimals)"));
+        QAccessibleInterface* panel =
+            QAccessible::queryAccessibleInterface(window().centralWidget());
+        for (QWidget* part : {window().decimalsLabel(1), window().unitLabel(1)})
+            QCOMPARE(panel->indexOfChild(QAccessible::queryAccessibleInterface(part)), -1);
+
+        window().entryBox()->clear();
+        QTest::keyClicks(window().entryBox(), QStringLiteral("k1.96"));
+        QTest::keyClick(window().entryBox(), Qt::Key_F3);
+        QCOMPARE(window().numberLabel(0)->text(), QStringLiteral("1,960"));
+        QCOMPARE(accessible(window().numberLabel(0), QAccessible::Name),
+                 QStringLiteral("byte: 1,960"));
+
+        QTest::keyClick(window().entryBox(), Qt::Key_T, Qt::ShiftModifier);
+        window().entryBox()->selectAll();
+        QTest::keyClicks(window().entryBox(), QStringLiteral("1000"));
+        QCOMPARE(window().numberLabel(0)->text(), qt(kOverflowText));
+        QCOMPARE(accessible(window().numberLabel(0), QAccessible::Name),
+                 QStringLiteral("byte: too large to show"));
+        QCOMPARE(accessible(window().entryBox(), QAccessible::Description), QString());
+
+        form().txNum.replaceByUser(u"1.2.3");
+        window().sync();
+        QVERIFY(!form().state.entryValid);
+        QCOMPARE(accessible(window().entryBox(), QAccessible::Name),
+                 QStringLiteral("entry in tebibyte"));
+        QCOMPARE(accessible(window().entryBox(), QAccessible::Description),
+                 QStringLiteral("cannot be read"));
     }
 };
 
