@@ -285,7 +285,11 @@ private slots:
             }
         }
         QVERIFY(dialog.thousandsBox()->hasFocus());  // "other" opens its box
-        QTest::keyClicks(dialog.thousandsBox(), QStringLiteral("_"));
+        // The box holds one character: the next one typed takes its place,
+        // and a pasted text of two is refused.
+        QTest::keyClicks(dialog.thousandsBox(), QStringLiteral(";_"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+        QTest::keyClick(dialog.thousandsBox(), Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(options.txThs.text(), u"_");
         expectOptionsDialog(dialog, options);
         // An input method hands over a character beyond the first 65536 as
