@@ -313,7 +313,8 @@ TEST(OtherEditorsFiles, AreReadWholeAndCutOnWholeCharacters) {
     EXPECT_EQ(decodeText(bytes.substr(0, 7), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 9), true), u"\uFEFFab");
     EXPECT_EQ(decodeText(bytes.substr(0, 4) + std::string("\x00\xDC", 2), true), u"\uFEFFa\uFFFD");
-    EXPECT_EQ(decodeText(utf16(u"\U00010000\U0010FC00", true)), u"\uFEFF\U00010000\U0010FC00");
+    EXPECT_EQ(decodeText(utf16(u"\U00010000\U0010FC00\U0010FFFF", true)),
+              u"\uFEFF\U00010000\U0010FC00\U0010FFFF");
 }
 
 TEST(SettingsText, TakesOnlyMarksThatKeepNumbersReadable) {
