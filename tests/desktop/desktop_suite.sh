@@ -235,9 +235,10 @@ wayland_bars() {
 }
 # Waits for a title bar other than KNOWN (if given); names it in `bar`.
 new_bar() {
-    local tries=100
+    local tries=100 bars
     while ((tries-- > 0)); do
-        bar=$(wayland_bars | grep -vxF -e "${1:-none}" | head -n 1)
+        bars=$(wayland_bars)
+        bar=$(grep -vxF -e "${1:-none}" <<<"$bars" | head -n 1)
         [[ -n $bar ]] && return 0
         sleep 0.1
     done
@@ -246,7 +247,7 @@ new_bar() {
 # Clicks the maximize button of the window whose title bar is `bar` ("LEFT
 # TOP RIGHT"), which must then stand where and as it was, with Velmor running.
 maximize_in_weston() {
-    local left top right
+    local left top right bars
     read -r left top right <<<"$bar"
     # Weston follows the pointer once it enters weston's window.
     xdotool mousemove 1279 799 sleep 0.2 mousemove --window "$window" $((right - 100)) $((top + 15)) \
@@ -254,7 +255,10 @@ maximize_in_weston() {
     sleep 2
     import -window "$window" "$artifacts/wayland-$1.png"
     kill -0 "$pid" 2>/dev/null || fail "$1: Velmor ended: $(tail -n 2 "$scratch/velmor.log")" || return 1
-    wayland_bars | grep -qxF "$bar" || fail "$1: the title bar $bar is now $(wayland_bars | xargs)"
+    # The bars are read whole first: a grep that stops at its match would
+    # leave title_bar.py writing into a closed pipe.
+    bars=$(wayland_bars)
+    grep -qxF "$bar" <<<"$bars" || fail "$1: the title bar $bar is now $(xargs <<<"$bars")"
 }
 # Weston leaves no window active when a dialog closes: a click on the
 # title of the window whose bar is BAR activates it again.

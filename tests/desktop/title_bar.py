@@ -9,6 +9,7 @@ import sys
 
 BAR = bytes((0xEF, 0xEF, 0xEF))  # Velmor's window colour, which the bar takes
 RUN = 150  # pixels: longer than any run of the colour in the desktop's background
+CORNER = 8  # pixels: more than a bar's rounded corner takes off its top row
 
 data = open(sys.argv[1], "rb").read()
 _, width, height, _, pixels = data.split(maxsplit=4)
@@ -38,7 +39,9 @@ for top in range(1, height - 6):
         if last - first + 1 < RUN or is_bar(first, top - 1) or is_bar(last, top - 1):
             continue
         # Three rows down the bar is whole from edge to edge (below its
-        # rounded corners, above its buttons).
-        edges = [run for run in runs(top + 3) if run[0] <= first and run[1] >= last]
+        # rounded corners, above its buttons). A bar partly under another
+        # window, whose colour runs on into that window, is not reported.
+        edges = [run for run in runs(top + 3)
+                 if first - CORNER <= run[0] <= first and last <= run[1] <= last + CORNER]
         if edges and all(is_bar(first, y) and is_bar(last, y) for y in range(top, top + 6)):
             print(edges[0][0], top, edges[0][1])
