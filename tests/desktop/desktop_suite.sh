@@ -88,13 +88,17 @@ as() {
         LANG=C.UTF-8 "$@")
 }
 
-# Starts the installed Velmor (as `as` takes its words); sets `pid` and,
-# once the window manager has framed its main window, `window`.
-launch() {
+# Starts the installed Velmor (as `as` takes its words); sets `pid`.
+start_velmor() {
     as "$@" "$velmor"
     "${run[@]}" >>"$scratch/velmor.log" 2>&1 &
     pid=$!
     started+=("$pid")
+}
+# Starts Velmor as start_velmor does; sets `window` once the window manager
+# has framed its main window.
+launch() {
+    start_velmor "$@"
     find_window '^ Velmor v' || fail "no main window appeared" || return 1
     window=$found
     poll 5 sh -c "xprop -id $window _NET_FRAME_EXTENTS | grep -q =" ||
@@ -130,6 +134,12 @@ frame_corner() {
 moved_from() { [[ $(frame_corner) != "$1" ]]; }
 
 line() { sed -n "$2p" "$1" | tr -d '\r'; }
+# Whether the entry line of the settings Velmor saved in `home` is EXPECTED.
+saved_entry() {
+    local got
+    got=$(line "$home/.config/velmor/config.ini" 6)
+    [[ $got == "$1" ]] || fail "saved the entry line $got, not $1"
+}
 
 # Runs the check named CHECK, counting it.
 check() {
@@ -220,8 +230,7 @@ the_window_cannot_be_maximized() {
     type_text 7
     keys Escape
     wait_end || return 1
-    [[ $(line "$home/.config/velmor/config.ini" 6) == '"7",0' ]] ||
-        fail "saved $(line "$home/.config/velmor/config.ini" 6)"
+    saved_entry '"7",0'
 }
 
 # On Wayland, Qt's own title bar offers maximize to every window, and the
@@ -278,10 +287,7 @@ a_maximize_on_wayland_leaves_the_window_as_it_was() {
         return 1
     poll 10 xdotool search --onlyvisible --class '^Weston Compositor$' || fail "no weston window" || return 1
     window=$(xdotool search --onlyvisible --class '^Weston Compositor$' | head -n 1)
-    as QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=velmor-wayland "$velmor"
-    "${run[@]}" >>"$scratch/velmor.log" 2>&1 &
-    pid=$!
-    started+=("$pid")
+    start_velmor QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=velmor-wayland
     new_bar || fail "no title bar in weston" || return 1
     main=$bar
     type_text 99
@@ -301,8 +307,7 @@ a_maximize_on_wayland_leaves_the_window_as_it_was() {
     keys Escape
     wait_end || return 1
     kill "$weston"
-    [[ $(line "$home/.config/velmor/config.ini" 6) == '"99",0' ]] ||
-        fail "saved $(line "$home/.config/velmor/config.ini" 6)"
+    saved_entry '"99",0'
 }
 
 # Starts Velmor with VAR=VALUE..., types 1536 kB, and opens the main window,
@@ -371,8 +376,7 @@ space_types_the_french_separator() {
     type_text "1 234,5"
     keys Escape
     wait_end || return 1
-    [[ $(line "$home/.config/velmor/config.ini" 6) == $'"1\xe2\x80\xaf234,5",2' ]] ||
-        fail "entry saved as $(line "$home/.config/velmor/config.ini" 6)"
+    saved_entry $'"1\xe2\x80\xaf234,5",2'
 }
 
 # screen_reader.py reads Velmor over AT-SPI, on a session bus of the user's
@@ -408,10 +412,7 @@ one_velmor_per_session() {
     launch DBUS_SESSION_BUS_ADDRESS="$address" || return 1
     first=$pid first_window=$window
     xdotool windowminimize --sync "$window"
-    as DBUS_SESSION_BUS_ADDRESS="$address" "$velmor"
-    "${run[@]}" >>"$scratch/velmor.log" 2>&1 &
-    pid=$!
-    started+=("$pid")
+    start_velmor DBUS_SESSION_BUS_ADDRESS="$address"
     wait_end || result=1
     poll 5 sh -c "[ \"\$(xdotool getactivewindow)\" = $first_window ]" ||
         fail "the running window is not the active one: $(xdotool getactivewindow)" || result=1
