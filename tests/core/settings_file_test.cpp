@@ -162,8 +162,10 @@ TEST_F(SettingsFileTest, AProgramFolderThatCannotBeWrittenSeedsTheUsersSettings)
     EXPECT_EQ(loadSettings(platform).left, 1);
     ASSERT_TRUE(saveSettings(platform, kSettings));
     EXPECT_EQ(contents(programFile()), "t\r\n1,2\r\n");
-    // From now on the user's file is read, the program's only seeded it.
+    // From now on the user's file is read, the program's only seeded it,
+    // even once an administrator has put a newer one there.
     EXPECT_EQ(findSettingsFile(platform), userFile());
+    fs::last_write_time(programFile(), fs::last_write_time(userFile()) + std::chrono::hours(1));
     EXPECT_EQ(loadSettings(platform).left, 15);
 }
 
