@@ -204,15 +204,18 @@ class Utf8Test : public ::testing::TestWithParam<Utf8Case> {};
 
 TEST_P(Utf8Test, EncodesAndDecodesEveryLength) {
     const Utf8Case& c = GetParam();
+    // Read from a longer buffer, whose next byte would complete a character.
+    const std::string buffer = c.bytes + '\x80';
+    const std::string_view bytes(buffer.data(), c.bytes.size());
     if (c.text.empty()) {
-        EXPECT_EQ(decodeUtf8(c.bytes), std::u16string(c.bytes.size(), u'\uFFFD'));
-        EXPECT_EQ(detectEncoding(c.bytes), Encoding::Windows1252);
+        EXPECT_EQ(decodeUtf8(bytes), std::u16string(bytes.size(), u'\uFFFD'));
+        EXPECT_EQ(detectEncoding(bytes), Encoding::Windows1252);
         return;
     }
     EXPECT_EQ(encodeUtf8(c.text), c.bytes);
     if (!c.bothWays) return;
-    EXPECT_EQ(decodeUtf8(c.bytes), c.text);
-    EXPECT_EQ(detectEncoding(c.bytes), c.bytes[0] & 0x80 ? Encoding::Utf8 : Encoding::Ascii);
+    EXPECT_EQ(decodeUtf8(bytes), c.text);
+    EXPECT_EQ(detectEncoding(bytes), c.bytes[0] & 0x80 ? Encoding::Utf8 : Encoding::Ascii);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -248,7 +251,8 @@ class CutTest : public ::testing::TestWithParam<CutCase> {};
 
 TEST_P(CutTest, DropsOnlyACharacterThatMoreBytesWouldComplete) {
     const CutCase& c = GetParam();
-    EXPECT_EQ(decodeText(c.bytes, c.cutShort), c.expected);
+    const std::string buffer = c.bytes + '\x80';  // as above
+    EXPECT_EQ(decodeText(std::string_view(buffer.data(), c.bytes.size()), c.cutShort), c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
