@@ -96,7 +96,6 @@ void FmMain::applySettings(const ReadSettings& saved) {
     SetRnd(state.rndMode);
     state.digits = saved.digits.value_or(1);
     SetDigit(state.digits);
-    state.activeField = 0;
 }
 
 // Moves the window, keeping all of it on one screen.
