@@ -41,8 +41,9 @@ std::optional<char32_t> nextUtf8(std::string_view bytes, std::size_t& i) {
         if ((next & 0xC0) != 0x80) return std::nullopt;
         code = (code << 6) | (next & 0x3F);
     }
-    constexpr std::array<char32_t, 4> kSmallest{0, 0x80, 0x800, 0x10000};
-    if (code < kSmallest[static_cast<std::size_t>(extra)] || code > 0x10FFFF ||
+    // The smallest code that needs 1, 2 or 3 bytes after the lead byte.
+    constexpr std::array<char32_t, 3> kSmallest{0x80, 0x800, 0x10000};
+    if (code < kSmallest[static_cast<std::size_t>(extra - 1)] || code > 0x10FFFF ||
         (code >= 0xD800 && code <= 0xDFFF)) {
         return std::nullopt;
     }
