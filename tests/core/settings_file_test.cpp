@@ -401,10 +401,12 @@ TEST_F(SettingsFileTest, AnInterruptedSaveGoesOnAndAFailedOneLeavesTheOldFile) {
         bool hardLinked = false;
     };
     const Case cases[] = {
-        // A call interrupted by a signal, or a name another file took.
+        // A call interrupted by a signal, or a name another file took, is
+        // made again.
         {{"open", 1, EEXIST}, true},
         {{"flock", 1, EINTR}, true},
         {{"write", 1, EINTR}, true},
+        // Any other failure fails the save, as does every name taken.
         {{"open", 1, EACCES}, false},
         {{"open", 1, EEXIST, true}, false},
         {{"flock", 1, ENOLCK}, false},
@@ -424,7 +426,7 @@ TEST_F(SettingsFileTest, AnInterruptedSaveGoesOnAndAFailedOneLeavesTheOldFile) {
     for (const Case& c : cases) {
         put(programFile(), kOld);
         if (c.hardLinked) fs::create_hard_link(programFile(), link);
-        bool saved = !c.saved;
+        bool saved = false;
         {
             const Failing failing(c.failure);
             saved = replaceFileAtomically(programFile(), bytes);
