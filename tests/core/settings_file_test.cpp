@@ -421,6 +421,13 @@ TEST_F(SettingsFileTest, AnInterruptedSaveGoesOnAndAFailedOneLeavesTheOldFile) {
         {{"fsync", 2, EIO}, false, true},
         {{"close", 1, EIO, true}, false, true},
     };
+    // A writer that took standard input for its temporary file would change
+    // its mode and write into it, as root even /dev/null's: here it is a
+    // scratch file.
+    const int scratch =
+        ::open((platform.dataFolder.parent_path() / "stdin").c_str(), O_RDWR | O_CREAT, 0600);
+    ASSERT_EQ(::dup2(scratch, STDIN_FILENO), STDIN_FILENO);
+    ::close(scratch);
     const fs::path link = platform.programFolder() / "link.ini";
     const std::string bytes = "the new settings";
     for (const Case& c : cases) {
