@@ -446,6 +446,20 @@ TEST_F(SettingsFileTest, AnInterruptedSaveGoesOnAndAFailedOneLeavesTheOldFile) {
         }
         EXPECT_EQ(temporariesBeside(programFile()), 0) << c.failure.call;
     }
+    // Started with standard input closed, Velmor may get descriptor 0 for
+    // the temporary file and for the rewrite: it serves as any other, and a
+    // private file stays private.
+    ::close(STDIN_FILENO);
+    for (const bool hardLinked : {true, false}) {
+        put(programFile(), kOld);
+        fs::permissions(programFile(), fs::perms::owner_read | fs::perms::owner_write);
+        if (hardLinked) fs::create_hard_link(programFile(), link);
+        EXPECT_TRUE(replaceFileAtomically(programFile(), bytes)) << hardLinked;
+        fs::remove(link);
+        EXPECT_EQ(contents(programFile()), bytes);
+        EXPECT_EQ(modeOf(programFile()), 0600u);
+        EXPECT_EQ(temporariesBeside(programFile()), 0) << hardLinked;
+    }
     const std::string now = contents(programFile());
     {
         const Failing interrupted({"read", 1, EINTR});
