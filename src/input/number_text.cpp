@@ -53,6 +53,11 @@ std::u16string GetSysSeps(const Platform& platform) {
     return seps;
 }
 
+std::pair<std::u16string, std::u16string> systemMarks(const Platform& platform) {
+    const std::u16string seps = GetSysSeps(platform);
+    return {seps.substr(0, 1), seps.substr(1)};
+}
+
 char16_t systemDecimalMark(std::u16string_view sysSeps) {
     return sysSeps.empty() ? u'.' : sysSeps.front();
 }

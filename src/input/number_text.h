@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/quantity.h"
 #include "platform/platform.h"
@@ -17,6 +18,10 @@ inline constexpr char16_t kNoBreakSpace = u'\u00A0';
 // The system's decimal mark followed by its thousand separator, one
 // character each; the separator is left out when the system groups no digits.
 std::u16string GetSysSeps(const Platform& platform);
+
+// The same two marks apart, as the windows start with them: the separator
+// is empty when the system groups no digits.
+std::pair<std::u16string, std::u16string> systemMarks(const Platform& platform);
 
 // The system's decimal mark alone, taken from a GetSysSeps text.
 char16_t systemDecimalMark(std::u16string_view sysSeps);

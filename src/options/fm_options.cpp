@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 #include "engine/shown_text.h"
 #include "input/number_text.h"
@@ -167,11 +168,7 @@ void FmOptions::Form_Activate() {
     firstActivate = false;
     optDecMark = fromPending(pending_.pendDecMark);
     optThsSep = fromPending(pending_.pendThsSep);
-    if (optDecMark.empty()) {
-        const std::u16string seps = GetSysSeps(platform_);
-        optDecMark = seps.empty() ? u"." : seps.substr(0, 1);
-        optThsSep = seps.size() < 2 ? u"" : seps.substr(1, 1);
-    }
+    if (optDecMark.empty()) std::tie(optDecMark, optThsSep) = systemMarks(platform_);
 
     if (FindFirstLine(cbDec, optDecMark, 0, ffTrim | ffSelect) < 0) {
         otherDec = optDecMark;

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "engine/field_display.h"
 #include "input/number_text.h"
@@ -65,9 +66,7 @@ void FmMain::StartUp() {
     started = 1;
     history = History{};
 
-    const std::u16string seps = GetSysSeps(platform_);
-    state.decMark = seps.empty() ? u"." : seps.substr(0, 1);
-    state.thsSep = seps.size() < 2 ? u"" : seps.substr(1, 1);
+    std::tie(state.decMark, state.thsSep) = systemMarks(platform_);
     decAliases = decimalAliases(state.decMark, state.thsSep);
 
     const ReadSettings saved = loadSettings(platform_);
