@@ -73,7 +73,6 @@ void FmMain::StartUp() {
     applySettings(saved);
 
     state.coveredField = -1;
-    state.entryStored = true;
     SetField(saved.field.value_or(0), true, true, saved.entryText.value_or(u"0"));
     Store();
     mnuUndo.enabled = false;
