@@ -26,11 +26,9 @@ char16_t spaceFor(std::u16string_view thsSep) {
 }  // namespace
 
 Quantity FmMain::CalcTextVal(std::u16string_view fd, bool systemMarks) const {
-    const std::u16string sysSeps = GetSysSeps(platform_);
-    const char16_t sysDecMark = systemDecimalMark(sysSeps);
-    if (!systemMarks) return velmor::CalcTextVal(fd, state.decMark, state.thsSep, sysDecMark);
-    const std::u16string_view seps(sysSeps);
-    return velmor::CalcTextVal(fd, seps.substr(0, 1), seps.substr(1), sysDecMark);
+    const auto [sysDecMark, sysThsSep] = velmor::systemMarks(platform_);
+    return systemMarks ? velmor::CalcTextVal(fd, sysDecMark, sysThsSep, sysDecMark.front())
+                       : velmor::CalcTextVal(fd, state.decMark, state.thsSep, sysDecMark.front());
 }
 
 void FmMain::CalcDx() {
