@@ -336,16 +336,19 @@ TEST_F(SettingsFileTest, NewFilesAndFoldersTakeTheirModesFromTheUmask) {
         unsigned folder;
     };
     const Case cases[] = {{077, 0600, 0700}, {022, 0644, 0700}, {0, 0666, 0700}};
-    platform.programFolderWritable = false;  // the user's folder is made anew
+    // The user's folder is made anew, and its parent too, as in a home
+    // without ~/.config.
+    platform.programFolderWritable = false;
     const fs::path madeFolder = platform.userConfigFolder();
     for (const Case& c : cases) {
-        fs::remove_all(madeFolder);
+        fs::remove_all(madeFolder.parent_path());
         const mode_t previous = ::umask(c.umask);
         const bool saved = saveSettings(platform, kSettings);
         ::umask(previous);
         ASSERT_TRUE(saved);
         EXPECT_EQ(modeOf(userFile()), c.file) << "umask " << c.umask;
         EXPECT_EQ(modeOf(madeFolder), c.folder) << "umask " << c.umask;
+        EXPECT_EQ(modeOf(madeFolder.parent_path()), c.folder) << "umask " << c.umask;
     }
 }
 
