@@ -10,7 +10,7 @@ void FmMain::mnuEditCopy_Click() {
     CalcDx();
     if (state.entryValue.isError()) return;
     platform_.setClipboardText(
-        plainValueText(state.entryValue, systemDecimalMark(GetSysSeps(platform_))));
+        plainValueText(state.entryValue, systemMarks(platform_).first.front()));
     // Grey until the text next changes or the box is clicked.
     txNum.fore = kTextCopied;
     txNum.setSelection(TextBox::kToTheEnd, 0);

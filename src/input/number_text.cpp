@@ -58,10 +58,6 @@ std::pair<std::u16string, std::u16string> systemMarks(const Platform& platform) 
     return {seps.substr(0, 1), seps.substr(1)};
 }
 
-char16_t systemDecimalMark(std::u16string_view sysSeps) {
-    return sysSeps.empty() ? u'.' : sysSeps.front();
-}
-
 Quantity CalcTextVal(std::u16string_view fd, std::u16string_view decMark,
                      std::u16string_view thsSep, char16_t sysDecMark) {
     const std::u16string_view text = trimSpaces(fd).substr(0, kSignificantLength);

@@ -23,9 +23,6 @@ std::u16string GetSysSeps(const Platform& platform);
 // is empty when the system groups no digits.
 std::pair<std::u16string, std::u16string> systemMarks(const Platform& platform);
 
-// The system's decimal mark alone, taken from a GetSysSeps text.
-char16_t systemDecimalMark(std::u16string_view sysSeps);
-
 // Parses an entry or clipboard text written with the given decimal mark and
 // thousand separator. Spaces around the text are ignored and only its first
 // 50 characters count; thousand separators are skipped wherever they stand.

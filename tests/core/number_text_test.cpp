@@ -93,8 +93,12 @@ TEST(SystemSeparators, TakeTheCharacterNextToTheDigits) {
     EXPECT_EQ(sysSepsFor({u".", u""}), u".");
     EXPECT_EQ(sysSepsFor({u",", u"\u202F"}), u",\u202F");
     EXPECT_EQ(sysSepsFor({u"ab", u"xy"}), u"by");
-    EXPECT_EQ(systemDecimalMark(u",."), u',');
-    EXPECT_EQ(systemDecimalMark(u""), u'.');
+    using Marks = std::pair<std::u16string, std::u16string>;
+    test_support::ScriptedPlatform platform;
+    platform.marks = {u",", u"."};
+    EXPECT_EQ(systemMarks(platform), Marks(u",", u"."));
+    platform.marks = {u"", u""};
+    EXPECT_EQ(systemMarks(platform), Marks(u".", u""));
 }
 
 TEST(PlainValueText, WritesDigitsWithTheSystemMarkAndNoGrouping) {
