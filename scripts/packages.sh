@@ -10,4 +10,4 @@ package_packages=(dpkg-dev debhelper fakeroot lintian devscripts)
 # accessibility bus with a client to read it as a screen reader does.
 test_packages=("${build_packages[@]}" "${package_packages[@]}" clang-format clang
     libclang-rt-14-dev desktop-file-utils appstream man-db xvfb openbox xdotool x11-utils
-    imagemagick wmctrl weston qt6-wayland qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi procps)
+    xclip imagemagick wmctrl weston qt6-wayland qt6-gtk-platformtheme dbus at-spi2-core python3-pyatspi procps)

@@ -368,12 +368,17 @@ a_dark_theme_leaves_the_windows_as_they_are() {
 }
 
 # Under fr_FR the space bar, a real key event, types the narrow no-break
-# space that French groups thousands with.
-space_types_the_french_separator() {
+# space that French groups thousands with, and Copy hands other programs
+# the plain number with the French decimal comma.
+french_marks_are_typed_and_copied() {
+    local copied
     new_home
     launch LANG=fr_FR.UTF-8 || return 1
     keys m
     type_text "1 234,5"
+    keys alt+c
+    copied=$(timeout 5 xclip -o -selection clipboard)
+    [[ $copied == "1234,5" ]] || fail "copied \"$copied\", not \"1234,5\"" || return 1
     keys Escape
     wait_end || return 1
     saved_entry $'"1\xe2\x80\xaf234,5",2'
@@ -462,7 +467,7 @@ the_installed_program_never_writes_beside_itself() {
 for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
     the_window_cannot_be_maximized a_maximize_on_wayland_leaves_the_window_as_it_was \
     captions_class_and_icon_match_the_launcher \
-    a_dark_theme_leaves_the_windows_as_they_are space_types_the_french_separator \
+    a_dark_theme_leaves_the_windows_as_they_are french_marks_are_typed_and_copied \
     a_screen_reader_reads_the_windows_over_at_spi one_velmor_per_session \
     a_full_disk_fails_the_save_cleanly the_installed_program_never_writes_beside_itself; do
     check "$name"
