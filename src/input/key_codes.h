@@ -45,6 +45,13 @@ struct Key {
     char16_t character = 0;
 };
 
+// Whether a key held with these modifier bits types its character: Ctrl and
+// Alt make a key a command (a shortcut, a menu's letter), never a character
+// in a box.
+constexpr bool typesWith(int modifiers) {
+    return (modifiers & (kCtrlBit | kAltBit)) == 0;
+}
+
 // The key that types a character on a US keyboard: a lower-case letter is
 // its letter key, an upper-case letter the same key with Shift, a digit its
 // digit key, any other character a key the key map ignores.

@@ -45,8 +45,7 @@ char16_t FmMain::keyPress(char16_t keyAscii) {
 
 KeyOutcome FmMain::deliverKey(const Key& key) {
     const bool consumed = keyDown(key.code, key.modifiers);
-    // With Ctrl or Alt held a key types nothing.
-    const char16_t character = (key.modifiers & (kCtrlBit | kAltBit)) == 0 ? key.character : 0;
+    const char16_t character = typesWith(key.modifiers) ? key.character : 0;
     const char16_t typed = character != 0 ? keyPress(character) : 0;
     if (typed >= kFirstPrintable) {
         txNum.typeCharacter(typed);

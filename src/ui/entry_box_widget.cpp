@@ -30,9 +30,7 @@ void EntryBoxWidget::keyPressEvent(QKeyEvent* event) {
     // key without its text, so that a key the core left to it, a letter
     // held with Alt or Ctrl among them, types nothing.
     if (form_.deliverKey(virtualKey(*event)) == KeyOutcome::LeftToTheBox) {
-        QKeyEvent editing(event->type(), event->key(), event->modifiers(), event->nativeScanCode(),
-                          event->nativeVirtualKey(), event->nativeModifiers(), QString(),
-                          event->isAutoRepeat(), event->count(), event->device());
+        QKeyEvent editing = withoutText(*event);
         QLineEdit::keyPressEvent(&editing);
     }
     event->accept();

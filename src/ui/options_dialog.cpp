@@ -1,6 +1,7 @@
 #include "ui/options_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include "ui/field_widgets.h"
 #include "ui/one_size.h"
 #include "ui/qt_convert.h"
+#include "ui/qt_keys.h"
 #include "ui/translations.h"
 #include "ui/velmor_style.h"
 
@@ -137,7 +139,8 @@ QWidget* OptionsDialog::widgetFor(OptionsFocus id) const {
     return nullptr;
 }
 
-// The user's focus moves go to the model; Enter and Esc are the dialog's.
+// The user's focus moves go to the model; Enter and Esc are the dialog's; a
+// key held with Ctrl or Alt types nothing in a box, as in the entry box.
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && !syncing_) {
         for (const OptionsFocus id :
@@ -148,7 +151,14 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
         sync();
     }
     if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
+        const auto* pressed = static_cast<QKeyEvent*>(event);
+        if ((watched == txDec_ || watched == txThs_) && !pressed->text().isEmpty() &&
+            !typesWith(virtualKey(*pressed).modifiers)) {
+            QKeyEvent editing = withoutText(*pressed);
+            QCoreApplication::sendEvent(watched, &editing);
+            return true;
+        }
+        const int key = pressed->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             form_.pressEnter();
             sync();

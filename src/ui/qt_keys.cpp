@@ -76,4 +76,10 @@ Key virtualKey(const QKeyEvent& event) {
     return key;
 }
 
+QKeyEvent withoutText(const QKeyEvent& event) {
+    return QKeyEvent(event.type(), event.key(), event.modifiers(), event.nativeScanCode(),
+                     event.nativeVirtualKey(), event.nativeModifiers(), QString(),
+                     event.isAutoRepeat(), event.count(), event.device());
+}
+
 }  // namespace velmor::ui

@@ -1,14 +1,17 @@
 // The entry box's key translation: every key Velmor knows, and a sample of
 // others, with every combination of Shift, Ctrl and Alt, pressed on the real
 // widget does what the same key handed straight to the core does; a menu
-// letter takes only keys the core leaves alone; and what the box's own
-// editing adds on top never types a character.
+// letter takes only keys the core leaves alone; what the box's own editing
+// adds on top never types a character; and the options dialog's boxes keep
+// the same rule.
 #include <QClipboard>
 #include <QMenuBar>
 
 #include <memory>
 #include <vector>
 
+#include "test_support/scripted_platform.h"
+#include "ui/options_dialog.h"
 #include "velmor_under_test.h"
 
 using namespace velmor;
@@ -184,6 +187,41 @@ private slots:
         QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(form().txNum.text(), u"123123");
         QCOMPARE(form().state.entryValue, Quantity::fromUnits(123123));
+    }
+
+    // A letter held with Alt is no mark: the "other" boxes, like the entry
+    // box, type a key's character only without Ctrl and Alt, and keep their
+    // shortcuts.
+    void theOptionsBoxesTypeOnlyWithoutCtrlOrAlt() {
+        test_support::ScriptedPlatform platform;
+        PendingMarks pending;
+        FmOptions options(platform, pending);
+        options.load();
+        velmor::ui::OptionsDialog dialog(options, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (QComboBox* list : {dialog.decimalList(), dialog.thousandsList()})
+            list->activated(list->count() - 1);  // "other" opens its box
+        for (QLineEdit* box : {dialog.decimalBox(), dialog.thousandsBox()}) {
+            for (const char16_t c : std::u16string_view(u"aq7;")) {
+                const auto key = Qt::Key(QChar(c).toUpper().unicode());
+                for (int mods = 0; mods < 8; ++mods) {
+                    box->selectAll();
+                    QTest::keyClick(box, '_');
+                    box->selectAll();
+                    const QString text = mods & kShiftBit ? QChar(c).toUpper() : QChar(c);
+                    QTest::sendKeyEvent(QTest::Click, box, key, text, qtModifiers(mods));
+                    QVERIFY2(box->text() ==
+                                 ((mods & (kCtrlBit | kAltBit)) == 0 ? text : QStringLiteral("_")),
+                             qPrintable(QKeySequence(qtModifiers(mods) | key).toString() +
+                                        " typed " + box->text()));
+                }
+            }
+            QGuiApplication::clipboard()->setText(QStringLiteral("x"));
+            box->selectAll();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), QStringLiteral("x"));
+        }
     }
 };
 
