@@ -140,7 +140,8 @@ QWidget* OptionsDialog::widgetFor(OptionsFocus id) const {
 }
 
 // The user's focus moves go to the model; Enter and Esc are the dialog's; a
-// key held with Ctrl or Alt types nothing in a box, as in the entry box.
+// key held with Ctrl or Alt types nothing, as in the entry box: no mark in a
+// box, no search in a list.
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && !syncing_) {
         for (const OptionsFocus id :
@@ -152,8 +153,7 @@ bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::KeyPress) {
         const auto* pressed = static_cast<QKeyEvent*>(event);
-        if ((watched == txDec_ || watched == txThs_) && !pressed->text().isEmpty() &&
-            !typesWith(virtualKey(*pressed).modifiers)) {
+        if (!pressed->text().isEmpty() && !typesWith(virtualKey(*pressed).modifiers)) {
             QKeyEvent editing = withoutText(*pressed);
             QCoreApplication::sendEvent(watched, &editing);
             return true;

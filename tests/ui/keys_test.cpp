@@ -189,10 +189,11 @@ private slots:
         QCOMPARE(form().state.entryValue, Quantity::fromUnits(123123));
     }
 
-    // A letter held with Alt is no mark: the "other" boxes, like the entry
-    // box, type a key's character only without Ctrl and Alt, and keep their
-    // shortcuts.
-    void theOptionsBoxesTypeOnlyWithoutCtrlOrAlt() {
+    // A letter held with Alt is no mark and no search: the dialog's lists and
+    // "other" boxes, like the entry box, take a key's character only without
+    // Ctrl and Alt, and the boxes keep their shortcuts.
+    void theOptionsDialogTakesCharactersOnlyWithoutCtrlOrAlt() {
+        useLanguage(QStringLiteral("en"));
         test_support::ScriptedPlatform platform;
         PendingMarks pending;
         FmOptions options(platform, pending);
@@ -200,8 +201,14 @@ private slots:
         velmor::ui::OptionsDialog dialog(options, nullptr);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        for (QComboBox* list : {dialog.decimalList(), dialog.thousandsList()})
-            list->activated(list->count() - 1);  // "other" opens its box
+        // A list searches its entries for what is typed: O finds "other",
+        // which opens its box.
+        for (QComboBox* list : {dialog.decimalList(), dialog.thousandsList()}) {
+            for (const Qt::KeyboardModifier mods : {Qt::AltModifier, Qt::NoModifier}) {
+                QTest::sendKeyEvent(QTest::Click, list, Qt::Key_O, QStringLiteral("o"), mods);
+                QCOMPARE(list->currentIndex() == list->count() - 1, mods == Qt::NoModifier);
+            }
+        }
         for (QLineEdit* box : {dialog.decimalBox(), dialog.thousandsBox()}) {
             for (const char16_t c : std::u16string_view(u"aq7;")) {
                 const auto key = Qt::Key(QChar(c).toUpper().unicode());
