@@ -48,9 +48,7 @@ struct Key {
 // Whether a key held with these modifier bits types its character: Ctrl and
 // Alt make a key a command (a shortcut, a menu's letter), never a character
 // in a box.
-constexpr bool typesWith(int modifiers) {
-    return (modifiers & (kCtrlBit | kAltBit)) == 0;
-}
+bool typesWith(int modifiers);
 
 // The key that types a character on a US keyboard: a lower-case letter is
 // its letter key, an upper-case letter the same key with Shift, a digit its

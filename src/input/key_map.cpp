@@ -43,6 +43,10 @@ char16_t FmMain::keyPress(char16_t keyAscii) {
     return windowOpen ? keyAscii : 0;
 }
 
+bool typesWith(int modifiers) {
+    return (modifiers & (kCtrlBit | kAltBit)) == 0;
+}
+
 KeyOutcome FmMain::deliverKey(const Key& key) {
     const bool consumed = keyDown(key.code, key.modifiers);
     const char16_t character = typesWith(key.modifiers) ? key.character : 0;
