@@ -51,6 +51,12 @@ QIcon VelmorStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
     return QProxyStyle::standardIcon(icon, option, widget);
 }
 
+int VelmorStyle::styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                           QStyleHintReturn* returnData) const {
+    if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
+
 QPalette velmorPalette() {
     // Built from one light button colour, Qt derives the light, dark and
     // text colours of every group; the rest is set here, not taken from the

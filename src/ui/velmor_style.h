@@ -5,16 +5,23 @@
 
 namespace velmor::ui {
 
-// Qt's Fusion style, less one start-up cost: a menu bar asks its style for
-// the arrow of its overflow button as soon as it is built, and Fusion looks
-// for that icon in the icon theme and in image files, which loads every
-// image-format plugin on the machine. Velmor draws that arrow itself.
+// Qt's Fusion style, with two changes:
+// - Less one start-up cost: a menu bar asks its style for the arrow of its
+//   overflow button as soon as it is built, and Fusion looks for that icon
+//   in the icon theme and in image files, which loads every image-format
+//   plugin on the machine. Velmor draws that arrow itself.
+// - Alt pressed and let go alone leaves the keys where they are. Fusion
+//   would hand them to the menu bar and show nothing of it, so what is
+//   typed next (after an Alt+Tab given up, say) would vanish. Every menu
+//   still opens with Alt and its letter.
 class VelmorStyle : public QProxyStyle {
 public:
     VelmorStyle();
 
     QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
                        const QWidget* widget) const override;
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override;
 };
 
 // The light palette Velmor's windows are drawn in, whatever the desktop's

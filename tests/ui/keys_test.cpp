@@ -12,6 +12,7 @@
 
 #include "test_support/scripted_platform.h"
 #include "ui/options_dialog.h"
+#include "ui/velmor_style.h"
 #include "velmor_under_test.h"
 
 using namespace velmor;
@@ -110,6 +111,7 @@ private:
     int commands_ = 0;
 
 private slots:
+    void initTestCase() { velmor::ui::useVelmorLook(); }  // Velmor's own style, as it runs
     void cleanup() { velmor_.reset(); }
 
     void everyKeyWithEveryModifierReachesTheCoreAndTypesOnlyWhatItLetsThrough_data() {
@@ -187,6 +189,17 @@ private slots:
         QTest::keyClick(entry, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(form().txNum.text(), u"123123");
         QCOMPARE(form().state.entryValue, Quantity::fromUnits(123123));
+    }
+
+    // Alt pressed and let go alone (an Alt+Tab given up, a window dragged
+    // with Alt held) leaves the keys with the entry box: a menu bar that
+    // took them would swallow, unseen, what is typed next.
+    void aLoneAltLeavesTheKeysWithTheEntryBox() {
+        start();
+        QWidget* entry = velmor_->app.mainWindow().entryBox();
+        QTest::keyPress(entry, Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyRelease(entry, Qt::Key_Alt, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), entry);
     }
 
     // A letter held with Alt is no mark and no search: the dialog's lists and
