@@ -233,6 +233,19 @@ the_window_cannot_be_maximized() {
     saved_entry '"7",0'
 }
 
+# Alt pressed and let go alone (an Alt+Tab given up) leaves the keys with
+# the entry box: a menu bar that took them would swallow, unseen, what is
+# typed next, and the Esc that ends Velmor.
+a_lone_alt_leaves_the_keys_with_the_entry_box() {
+    new_home
+    launch || return 1
+    keys BackSpace Alt_L
+    type_text 8
+    keys Escape
+    wait_end || return 1
+    saved_entry '"8",0'
+}
+
 # On Wayland, Qt's own title bar offers maximize to every window, and the
 # compositor insists on the size it configures. A weston nested in the
 # suite's display shows the title bars; each window's maximize button is
@@ -465,7 +478,8 @@ the_installed_program_never_writes_beside_itself() {
 }
 
 for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
-    the_window_cannot_be_maximized a_maximize_on_wayland_leaves_the_window_as_it_was \
+    the_window_cannot_be_maximized a_lone_alt_leaves_the_keys_with_the_entry_box \
+    a_maximize_on_wayland_leaves_the_window_as_it_was \
     captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are french_marks_are_typed_and_copied \
     a_screen_reader_reads_the_windows_over_at_spi one_velmor_per_session \
