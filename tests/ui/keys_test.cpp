@@ -2,8 +2,8 @@
 // others, with every combination of Shift, Ctrl and Alt, pressed on the real
 // widget does what the same key handed straight to the core does; a menu
 // letter takes only keys the core leaves alone; what the box's own editing
-// adds on top never types a character; and the options dialog's boxes keep
-// the same rule.
+// adds on top never types a character; a lone Alt leaves the keys with the
+// box; and the options dialog's boxes and lists keep the same rule.
 #include <QClipboard>
 #include <QMenuBar>
 
@@ -191,9 +191,9 @@ private slots:
         QCOMPARE(form().state.entryValue, Quantity::fromUnits(123123));
     }
 
-    // Alt pressed and let go alone (an Alt+Tab given up, a window dragged
-    // with Alt held) leaves the keys with the entry box: a menu bar that
-    // took them would swallow, unseen, what is typed next.
+    // Alt pressed and let go alone (an Alt+Tab given up, say) leaves the
+    // keys with the entry box: a menu bar that took them would swallow,
+    // unseen, what is typed next.
     void aLoneAltLeavesTheKeysWithTheEntryBox() {
         start();
         QWidget* entry = velmor_->app.mainWindow().entryBox();
