@@ -235,15 +235,25 @@ the_window_cannot_be_maximized() {
 
 # Alt pressed and let go alone (an Alt+Tab given up) leaves the keys with
 # the entry box: a menu bar that took them would swallow, unseen, what is
-# typed next, and the Esc that ends Velmor.
-a_lone_alt_leaves_the_keys_with_the_entry_box() {
+# typed next. In the options dialog a letter held with Alt types no mark:
+# with "other" picked, Alt+A and Enter leave the box empty and OK refused,
+# and Esc keeps the period.
+keys_held_with_alt_type_nothing() {
+    local main
     new_home
     launch || return 1
     keys BackSpace Alt_L
     type_text 8
+    keys alt+o
+    find_window '^ Config$' || fail "no options dialog" || return 1
+    main=$window window=$found
+    keys End alt+a Return Escape
+    window=$main
     keys Escape
     wait_end || return 1
-    saved_entry '"8",0'
+    saved_entry '"8",0' || return 1
+    [[ $(line "$home/.config/velmor/config.ini" 3) == '"."' ]] ||
+        fail "saved the decimal mark $(line "$home/.config/velmor/config.ini" 3)"
 }
 
 # On Wayland, Qt's own title bar offers maximize to every window, and the
@@ -478,7 +488,7 @@ the_installed_program_never_writes_beside_itself() {
 }
 
 for name in the_window_stays_put_and_every_ending_saves a_window_saved_off_screen_comes_back_whole \
-    the_window_cannot_be_maximized a_lone_alt_leaves_the_keys_with_the_entry_box \
+    the_window_cannot_be_maximized keys_held_with_alt_type_nothing \
     a_maximize_on_wayland_leaves_the_window_as_it_was \
     captions_class_and_icon_match_the_launcher \
     a_dark_theme_leaves_the_windows_as_they_are french_marks_are_typed_and_copied \
